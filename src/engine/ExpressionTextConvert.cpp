@@ -55,6 +55,12 @@ static_assert(std::is_sorted(KeywordTable.begin(), KeywordTable.end(),
                                  return a.first < b.first;
                              }));
 
+constexpr std::size_t LongestKeyword = 8;
+
+static_assert(std::all_of(KeywordTable.begin(), KeywordTable.end(), [](const TKeywordEntry& entry) {
+    return entry.first.size() <= LongestKeyword;
+}));
+
 // The key of a character that stands for itself, or ekNil.
 TExpressionKey SingleCharacterKey(char16_t ch) {
     if (ch >= u'0' && ch <= u'9') {
@@ -131,6 +137,9 @@ TExpressionKey DigitKey(int digit) {
 } // namespace
 
 std::optional<TExpressionKey> FindKeyword(std::u16string_view name) {
+    if (name.size() > LongestKeyword) {
+        return std::nullopt;
+    }
     const auto* found = std::lower_bound(
         KeywordTable.begin(), KeywordTable.end(), name,
         [](const TKeywordEntry& entry, std::u16string_view value) { return entry.first < value; });
@@ -143,11 +152,13 @@ std::optional<TExpressionKey> FindKeyword(std::u16string_view name) {
 bool TExpressionTextConvert::Convert(std::u16string_view expressionText) {
     FKeyList.clear();
     FCalcModeVariableList.clear();
-    FExpressionText = expressionText;
     if (expressionText.empty() || expressionText.size() > MaxTextLength) {
+        FExpressionText = expressionText;
         return false;
     }
-    FExpressionText = ToHalfWidthUpper(NormalizeOperatorChars(expressionText));
+    // The same as normalising the operators first: the half-width mapping creates none of the
+    // characters NormalizeOperatorChars replaces except U+FF70, which it replaces too.
+    FExpressionText = NormalizeOperatorChars(ToHalfWidthUpper(expressionText));
     if (ConvertKeys()) {
         FErrorIndex = 0;
         ExpressionIndex = 0;
@@ -230,9 +241,11 @@ bool TExpressionTextConvert::ReadWord() {
         FCalcModeVariableList.emplace_back(word);
         return true;
     }
-    if (FVariableDictionary != nullptr && FVariableDictionary->ContainsKey(word)) {
-        AddVariableKeys(word);
-        return true;
+    if (FVariableDictionary != nullptr) {
+        if (const std::optional<std::int32_t> number = FVariableDictionary->FindNumber(word)) {
+            AddVariableKeys(*number);
+            return true;
+        }
     }
     ExpressionIndex = start;
     return false;
@@ -259,8 +272,7 @@ void TExpressionTextConvert::ReadHexDigits() {
     }
 }
 
-void TExpressionTextConvert::AddVariableKeys(std::u16string_view name) {
-    const std::int32_t number = FVariableDictionary->GetNumberItems(name);
+void TExpressionTextConvert::AddVariableKeys(std::int32_t number) {
     FKeyList.push_back(ekVariable);
     FKeyList.push_back(ekLParen);
     const std::string digits = std::to_string(number);

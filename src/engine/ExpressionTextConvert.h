@@ -57,7 +57,7 @@ private:
     void AddKey(TExpressionKey key);
     bool ReadWord();
     void ReadHexDigits();
-    void AddVariableKeys(std::u16string_view name);
+    void AddVariableKeys(std::int32_t number);
     char32_t CodePointAt(std::size_t index, std::size_t& length) const;
     void SkipLetters();
     void SkipNameCharacters();
