@@ -2,6 +2,7 @@
 
 #include "engine/ExpressionKey.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -77,7 +78,7 @@ protected:
 
     // Whether a key list has been set.
     bool HasFormula() const { return !FormulaKeys.empty(); }
-    // Resets the error state and makes the first key current.
+    // Resets the error state and makes the first key current; needs HasFormula().
     void StartScan();
     // Makes the next key current; stays on the last key (ekEnd) once there.
     void Step();
