@@ -134,16 +134,4 @@ void TBaseExpression::CloseParenthesis() {
     }
 }
 
-TBaseExpression::TNestingGuard::TNestingGuard(TBaseExpression& AExpression)
-    : FExpression(AExpression) {
-    if (FExpression.FNestingDepth >= MaxNestingDepth) {
-        FExpression.RaiseError(enSyntaxError);
-    }
-    ++FExpression.FNestingDepth;
-}
-
-TBaseExpression::TNestingGuard::~TNestingGuard() {
-    --FExpression.FNestingDepth;
-}
-
 } // namespace kalvio

@@ -2,6 +2,7 @@
 
 #include "engine/ExpressionKey.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -47,8 +48,8 @@ private:
 //
 // Scan invariants: C is the current (not yet classified) key and FormulaIndex is one past it;
 // once ekEnd is current, AtEnd() holds and the next NextCommonToken yields ekNewLine. Nested
-// parse levels must hold a TNestingGuard so that deep nesting fails as a syntax error before the
-// stack runs out.
+// parse levels must enter and leave a nesting level so that deep nesting fails as a syntax error
+// before the stack runs out.
 class TBaseExpression {
 public:
     TBaseExpression() = default;
@@ -77,7 +78,7 @@ protected:
 
     // Whether a key list has been set.
     bool HasFormula() const { return !FormulaKeys.empty(); }
-    // Resets the error state and makes the first key current.
+    // Resets the error state and makes the first key current; needs HasFormula().
     void StartScan();
     // Makes the next key current; stays on the last key (ekEnd) once there.
     void Step();
@@ -104,17 +105,17 @@ protected:
     // at the end of the input is closed silently; anything else is a syntax error.
     void CloseParenthesis();
 
-    // Held by every parse level that can recurse; refuses nesting beyond MaxNestingDepth.
-    class TNestingGuard {
-    public:
-        explicit TNestingGuard(TBaseExpression& AExpression);
-        TNestingGuard(const TNestingGuard&) = delete;
-        TNestingGuard& operator=(const TNestingGuard&) = delete;
-        ~TNestingGuard();
-
-    private:
-        TBaseExpression& FExpression;
-    };
+    // Every parse level that can recurse calls EnterNestingLevel on entry and LeaveNestingLevel
+    // on its normal exit; beyond MaxNestingDepth levels EnterNestingLevel raises a syntax error.
+    // An error needs no leaving (StartScan resets the count), so the levels have no cleanup on
+    // the exception path: a throw from 256 levels deep unwinds without running handlers.
+    void EnterNestingLevel() {
+        if (FNestingDepth >= MaxNestingDepth) {
+            RaiseError(enSyntaxError);
+        }
+        ++FNestingDepth;
+    }
+    void LeaveNestingLevel() { --FNestingDepth; }
 
     // The operator key of the latest operator token (e.g. ekDiv for ekOperator2).
     TExpressionKey Oprt = ekShift;

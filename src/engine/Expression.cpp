@@ -371,7 +371,7 @@ double TExpression::EvalProduct() {
 }
 
 double TExpression::EvalImplicitProduct() {
-    const TNestingGuard guard(*this);
+    EnterNestingLevel();
     double value = EvalPower();
     for (;;) {
         if (Token == ekOperator3) {
@@ -381,6 +381,7 @@ double TExpression::EvalImplicitProduct() {
         }
         value *= EvalPower();
     }
+    LeaveNestingLevel();
     return CheckValue(value);
 }
 

@@ -180,6 +180,7 @@ bool TExpressionTextConvert::ConvertKeys() {
             AddKey(key);
         } else if (IsLetter(CodePointAt(ExpressionIndex, length))) {
             if (!ReadWord()) {
+                // A lone E that names nothing is the exponent of a number.
                 if (ch != u'E') {
                     return false;
                 }

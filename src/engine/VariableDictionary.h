@@ -3,6 +3,7 @@
 #include "engine/Bcd.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>

@@ -48,10 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TValueCase{u"2\u03C0", 2 * 3.141592653589793}, TValueCase{u"E5", 100000},
                       TValueCase{u"-E5", -100000}, TValueCase{u"1E+5", 100000},
                       TValueCase{u"1e-5", 1e-5}, TValueCase{u"2.5E3", 2500}, TValueCase{u".5", 0.5},
-                      TValueCase{u"sin 30+1", 1.5}, TValueCase{u"sin(30)^2", 0},
-                      TValueCase{u"2sin(30)", 0.9999999999999999}, TValueCase{u"LOGXY(2,8)", 3},
-                      TValueCase{u"ROUNDOFF(3.14159,-2)", 3.14}, TValueCase{u"1E-12", 0},
-                      TValueCase{u"1E-13", 0}, TValueCase{u"2E-12", 2E-12},
+                      TValueCase{u"1.+2", 3}, TValueCase{u"1E-400", 0},
+                      TValueCase{u"0.000001E-330+1", 1}, TValueCase{u"sin 30+1", 1.5},
+                      TValueCase{u"sin(30)^2", 0}, TValueCase{u"2sin(30)", 0.9999999999999999},
+                      TValueCase{u"LOGXY(2,8)", 3}, TValueCase{u"ROUNDOFF(3.14159,-2)", 3.14},
+                      TValueCase{u"1E-12", 0}, TValueCase{u"1E-13", 0}, TValueCase{u"2E-12", 2E-12},
                       TValueCase{u"0.1+0.2-0.3", 0}));
 
 INSTANTIATE_TEST_SUITE_P(Operators, ExpressionValue,
@@ -185,7 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
         TErrorCase{u"sinh 710", enInfinityError}, TErrorCase{u"exp 710", enInfinityError},
         TErrorCase{u"ln 0", enInfinityError}, TErrorCase{u"log 0", enInfinityError},
         TErrorCase{u"LOGXY(1,5)", enInfinityError}, TErrorCase{u"1E400", enInfinityError},
-        TErrorCase{u"10^400", enInfinityError}, TErrorCase{u"1E308*10 DIV 3", enInfinityError}));
+        TErrorCase{u"0.00001E400", enInfinityError}, TErrorCase{u"10^400", enInfinityError},
+        TErrorCase{u"1E308*10 DIV 3", enInfinityError}));
 
 // ln(x + sqrt(x^2 + 1)) would cancel to ln 0 for large negative x and overflow for huge x.
 TEST(Expression, ArcSinhKeepsItsDigits) {
