@@ -1,0 +1,224 @@
+#include "engine/DoubleText.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+
+namespace kalvio {
+
+namespace {
+
+// |value| as T x 10^Q with T not divisible by 10, when T fits in 64 bits. Only such values can
+// lie exactly halfway between two roundings of at most 18 digits.
+struct TExactDecimal {
+    std::uint64_t T = 0;
+    int Q = 0;
+};
+
+std::uint64_t PowerOfFive(int exponent) {
+    std::uint64_t result = 1;
+    for (int i = 0; i < exponent; ++i) {
+        result *= 5;
+    }
+    return result;
+}
+
+std::optional<TExactDecimal> ExactDecimal(double magnitude) {
+    // The largest power of five in 64 bits.
+    constexpr int MaxFiveExponent = 27;
+    int binaryExponent = 0;
+    const double fraction = std::frexp(magnitude, &binaryExponent);
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    int exponent = binaryExponent - 53;
+    const int zeroBits = std::countr_zero(mantissa);
+    mantissa >>= zeroBits;
+    exponent += zeroBits;
+    // mantissa is odd now: m x 2^e = (m / 5^e) x 10^e, or (m x 5^-e) x 10^e for negative e.
+    if (exponent >= 0) {
+        if (exponent > MaxFiveExponent || mantissa % PowerOfFive(exponent) != 0) {
+            return std::nullopt;
+        }
+        return TExactDecimal{mantissa / PowerOfFive(exponent), exponent};
+    }
+    if (-exponent > MaxFiveExponent) {
+        return std::nullopt;
+    }
+    std::uint64_t digits = 0;
+    if (__builtin_mul_overflow(mantissa, PowerOfFive(-exponent), &digits)) {
+        return std::nullopt;
+    }
+    return TExactDecimal{digits, exponent};
+}
+
+int DigitCount(std::uint64_t value) {
+    int count = 1;
+    while (value >= 10) {
+        value /= 10;
+        ++count;
+    }
+    return count;
+}
+
+void StripTrailingZeros(TDecimalDigits& digits) {
+    while (digits.Count > 0 && digits.Digits[digits.Count - 1] == '0') {
+        --digits.Count;
+    }
+}
+
+// Appends digit characters, skipping leading zeros; `exponent` is the decimal exponent of
+// the first character.
+void AppendDigits(TDecimalDigits& result, std::string_view text, int exponent) {
+    for (const char digit : text) {
+        if (result.Count == 0 && digit == '0') {
+            --exponent;
+            continue;
+        }
+        if (result.Count == 0) {
+            result.Exponent = exponent;
+        }
+        if (result.Count == TDecimalDigits::Capacity) {
+            throw std::length_error("too many decimal digits");
+        }
+        result.Digits[result.Count++] = digit;
+    }
+}
+
+// The exact halfway value T x 10^Q (T ending in 5) rounded away from zero at its last digit.
+TDecimalDigits RoundHalfAway(const TExactDecimal& tie) {
+    const std::uint64_t rounded = tie.T / 10 + 1;
+    std::array<char, 24> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded).ptr;
+    const int length = static_cast<int>(end - buffer.data());
+    TDecimalDigits result;
+    AppendDigits(result, {buffer.data(), static_cast<std::size_t>(length)}, length + tie.Q);
+    StripTrailingZeros(result);
+    return result;
+}
+
+void RequireFinite(double value) {
+    if (!std::isfinite(value)) {
+        throw std::invalid_argument("value is not finite");
+    }
+}
+
+} // namespace
+
+char TDecimalDigits::DigitAt(int exponent) const {
+    const int index = Exponent - exponent;
+    return index >= 0 && index < Count ? Digits[index] : '0';
+}
+
+TDecimalDigits RoundToSignificantDigits(double value, int digits) {
+    RequireFinite(value);
+    if (digits < 1 || digits > 17) {
+        throw std::invalid_argument("significant digits out of range");
+    }
+    const double magnitude = std::fabs(value);
+    if (magnitude == 0) {
+        return {};
+    }
+    // to_chars rounds halves to even; only an exact tie needs the other direction.
+    if (const auto exact = ExactDecimal(magnitude);
+        exact && exact->T % 10 == 5 && DigitCount(exact->T) == digits + 1) {
+        return RoundHalfAway(*exact);
+    }
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                   std::chars_format::scientific, digits - 1)
+                         .ptr;
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const auto e = text.find('e');
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    exponent);
+    TDecimalDigits result;
+    AppendDigits(result, text.substr(0, 1), exponent);
+    if (e > 1) {
+        AppendDigits(result, text.substr(2, e - 2), exponent - 1);
+    }
+    StripTrailingZeros(result);
+    return result;
+}
+
+TDecimalDigits RoundToDecimalPlaces(double value, int places) {
+    RequireFinite(value);
+    const double magnitude = std::fabs(value);
+    if (places < 0 || places > 20 || magnitude >= 1e17) {
+        throw std::invalid_argument("decimal places or value out of range");
+    }
+    if (magnitude == 0) {
+        return {};
+    }
+    if (const auto exact = ExactDecimal(magnitude);
+        exact && exact->T % 10 == 5 && exact->Q == -(places + 1)) {
+        return RoundHalfAway(*exact);
+    }
+    std::array<char, 48> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                   std::chars_format::fixed, places)
+                         .ptr;
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const auto point = std::min(text.find('.'), text.size());
+    const int integerDigits = static_cast<int>(point);
+    TDecimalDigits result;
+    AppendDigits(result, text.substr(0, point), integerDigits - 1);
+    if (point < text.size()) {
+        AppendDigits(result, text.substr(point + 1), -1);
+    }
+    StripTrailingZeros(result);
+    return result;
+}
+
+std::u16string FloatToGeneralText(double value, int significantDigits) {
+    if (std::isnan(value)) {
+        return u"NAN";
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? u"INF" : u"-INF";
+    }
+    if (value == 0) {
+        return u"0";
+    }
+    const int precision = std::clamp(significantDigits, 2, 17);
+    const TDecimalDigits digits = RoundToSignificantDigits(value, precision);
+    std::u16string text;
+    if (value < 0) {
+        text += u'-';
+    }
+    const int exponent = digits.Exponent;
+    if (exponent >= -4 && exponent < precision) {
+        for (int position = std::max(exponent, 0); position >= 0; --position) {
+            text += static_cast<char16_t>(digits.DigitAt(position));
+        }
+        const int lastPosition = exponent - digits.Count + 1;
+        if (lastPosition < 0) {
+            text += u'.';
+            for (int position = -1; position >= lastPosition; --position) {
+                text += static_cast<char16_t>(digits.DigitAt(position));
+            }
+        }
+        return text;
+    }
+    text += static_cast<char16_t>(digits.Digits[0]);
+    if (digits.Count > 1) {
+        text += u'.';
+        for (int i = 1; i < digits.Count; ++i) {
+            text += static_cast<char16_t>(digits.Digits[i]);
+        }
+    }
+    text += u'E';
+    if (exponent < 0) {
+        text += u'-';
+    }
+    std::array<char, 8> buffer{};
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::abs(exponent)).ptr;
+    text.append(buffer.data(), end);
+    return text;
+}
+
+} // namespace kalvio
