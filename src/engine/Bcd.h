@@ -16,8 +16,8 @@ struct TBcd {
     static constexpr std::uint8_t SignBit = 0x80;
     static constexpr std::uint8_t PlacesMask = 0x3F;
 
-    std::uint8_t Precision = 0;         // number of digits held, up to 64
-    std::uint8_t SignSpecialPlaces = 0; // bit 7: negative; bits 0-5: decimal places
+    std::uint8_t Precision = 0;              // number of digits held, up to 64
+    std::uint8_t SignSpecialPlaces = 0;      // bit 7: negative; bits 0-5: decimal places
     std::array<std::uint8_t, 32> Fraction{}; // two digits per byte, the first in the high half
 
     bool IsNegative() const { return (SignSpecialPlaces & SignBit) != 0; }

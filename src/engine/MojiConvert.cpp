@@ -36,9 +36,8 @@ char16_t ToUpperAscii(char16_t ch) {
 
 } // namespace
 
-std::u16string NormalizeOperatorChars(std::u16string_view text) {
-    std::u16string result(text);
-    for (char16_t& ch : result) {
+std::u16string NormalizeOperatorChars(std::u16string text) {
+    for (char16_t& ch : text) {
         switch (ch) {
         case u'\u00D7': // multiplication sign
             ch = u'*';
@@ -55,26 +54,28 @@ std::u16string NormalizeOperatorChars(std::u16string_view text) {
             break;
         }
     }
-    return result;
+    return text;
 }
 
 std::u16string ToHalfWidthUpper(std::u16string_view text) {
-    std::u16string result;
-    result.reserve(text.size());
+    // Sized for the common case of one unit per unit; only a voiced kana grows the text.
+    std::u16string result(text.size(), u'\0');
+    std::size_t out = 0;
     for (char16_t ch : text) {
         if (ch < 0x80) {
-            result.push_back(ToUpperAscii(ch));
+            result[out++] = ToUpperAscii(ch);
         } else if (ch >= FullWidthAsciiFirst && ch <= FullWidthAsciiLast) {
-            result.push_back(ToUpperAscii(static_cast<char16_t>(ch - FullWidthAsciiOffset)));
+            result[out++] = ToUpperAscii(static_cast<char16_t>(ch - FullWidthAsciiOffset));
         } else if (ch == IdeographicSpace) {
-            result.push_back(u' ');
+            result[out++] = u' ';
         } else if (const THalfWidthKana* kana = FindHalfWidthKana(ch)) {
-            result.push_back(kana->Half);
+            result[out++] = kana->Half;
             if (kana->Mark != 0) {
-                result.push_back(kana->Mark);
+                result.resize(result.size() + 1);
+                result[out++] = kana->Mark;
             }
         } else {
-            result.push_back(ch);
+            result[out++] = ch;
         }
     }
     return result;

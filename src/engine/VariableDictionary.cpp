@@ -66,6 +66,14 @@ bool TVariableDictionary::ContainsKey(std::u16string_view AName) const {
     return NumberDictionary.contains(ToHalfWidthUpper(AName));
 }
 
+std::optional<std::int32_t> TVariableDictionary::FindNumber(std::u16string_view AName) const {
+    const auto found = NumberDictionary.find(ToHalfWidthUpper(AName));
+    if (found == NumberDictionary.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
 std::int32_t TVariableDictionary::GetNumberItems(std::u16string_view AName) const {
     return FindOrThrow(NumberDictionary, ToHalfWidthUpper(AName));
 }

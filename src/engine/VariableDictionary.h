@@ -3,6 +3,8 @@
 #include "engine/Bcd.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -40,6 +42,8 @@ public:
     void Remove(std::u16string_view AName);
 
     bool ContainsKey(std::u16string_view AName) const;
+    // ContainsKey and GetNumberItems in one lookup.
+    std::optional<std::int32_t> FindNumber(std::u16string_view AName) const;
     // These throw EVariableNotFound for a name or number not in use.
     std::int32_t GetNumberItems(std::u16string_view AName) const;
     double GetValueItems(std::int32_t ANumber) const;

@@ -32,6 +32,7 @@ TEST_F(VariableDictionaryTest, NamesAreNormalisedEverywhere) {
     for (std::u16string_view name : {u"x", u"X", u"\uFF58", u"\uFF38"}) {
         EXPECT_TRUE(Dictionary.ContainsKey(name));
         EXPECT_EQ(Dictionary.GetNumberItems(name), 0);
+        EXPECT_EQ(Dictionary.FindNumber(name), 0);
         EXPECT_FALSE(Dictionary.GetStatusItems(name).IsOverwrite);
     }
     EXPECT_EQ(Dictionary.NameList(), Names({u"X"}));
@@ -109,6 +110,7 @@ TEST_F(VariableDictionaryTest, MissingNamesAreReportedOrIgnored) {
     AddAbc();
     EXPECT_FALSE(Dictionary.ContainsKey(u"Z"));
     EXPECT_FALSE(Dictionary.ContainsKey(u""));
+    EXPECT_FALSE(Dictionary.FindNumber(u"Z").has_value());
     EXPECT_THROW(Dictionary.GetNumberItems(u"Z"), EVariableNotFound);
     EXPECT_THROW(Dictionary.GetStatusItems(u"Z"), EVariableNotFound);
     EXPECT_THROW(std::as_const(Dictionary).GetStatusItems(u"Z"), std::out_of_range);
