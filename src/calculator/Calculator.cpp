@@ -932,6 +932,11 @@ int TCalculator::FieldLength() const {
 
 // Start and end, settings, constants and records.
 
+void TCalculator::Start() {
+    RestoreState();
+    ApplyHistoryLimit();
+}
+
 void TCalculator::RestoreState() {
     const TQuietField quiet(*this);
     std::vector<TExpressionHistory> history;
