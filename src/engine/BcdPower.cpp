@@ -20,6 +20,11 @@ constexpr std::uint64_t NativeBound = std::uint64_t{1} << 62;
 // Shrinking quotients reach 0 within about 110000 rounds; the larger allowance only guards
 // against a fault in that reasoning.
 constexpr std::int64_t ShrinkingAllowance = 4;
+// From this many limbs on, a base's quotients are cheaper through its reciprocal than by long
+// division.
+constexpr int ReciprocalMinLimbs = 4;
+// The reciprocal's scale: 64 digits for the quotient and 8 guard digits.
+constexpr int ReciprocalDigits = TBcd::MaxDigits + TBcdInteger::LimbDigits;
 
 [[noreturn]] void RaiseTooManyRounds() {
     throw EBcdException("the power needs too many steps");
@@ -133,6 +138,13 @@ public:
         FGrowing = FBase < one;
         FDelta = FGrowing ? one - FBase : FBase - one;
         FSingleStepBound = (FBase + FDelta - TBcdInteger(1)) / FDelta;
+        if (FBase.LimbCount() >= ReciprocalMinLimbs) {
+            FReciprocal = TBcdInteger::Pow10(ReciprocalDigits + FBasePlaces) / FBase;
+            // Q * Z must stay within TBcdInteger: only bases not far below 1 qualify.
+            if (FReciprocal.DigitCount() > TBcdInteger::MaxDigits - TBcd::MaxDigits) {
+                FReciprocal = TBcdInteger();
+            }
+        }
     }
 
     TBcdDecimal Run();
@@ -143,6 +155,7 @@ private:
     bool RunNative(TQuotientWalk<TUInt128> walk);
     bool RunWide(TQuotientWalk<TBcdInteger> walk);
     void DivideOnce();
+    TBcdInteger FullPlacesQuotient() const;
     bool Spend(std::int64_t cost) {
         FRounds += cost;
         if (FRounds > MaxBcdPowerRounds * WideRoundCost * (FGrowing ? 1 : ShrinkingAllowance)) {
@@ -157,6 +170,8 @@ private:
     bool FGrowing = false;
     // From this step on a stretch has a single step: step * FDelta >= FBase.
     TBcdInteger FSingleStepBound;
+    // floor(10^(72+p) / X) for bases of several limbs, else 0 (see FullPlacesQuotient).
+    TBcdInteger FReciprocal;
     std::int64_t FRemaining;
     std::int64_t FRounds = 0;
     TBcdInteger FScaled = TBcdInteger::Pow10(QuotientPlaces);
@@ -234,9 +249,14 @@ bool TQuotientSteps::RunWide(TQuotientWalk<TBcdInteger> walk) {
 
 // q / x cut after the 10th decimal, or after the 64th digit beyond 54 integer digits.
 void TQuotientSteps::DivideOnce() {
-    TBcdInteger quotient = FScaled;
-    quotient.MultiplyPow10(FBasePlaces + QuotientPlaces - FPlaces);
-    quotient = quotient / FBase;
+    TBcdInteger quotient;
+    if (FPlaces == QuotientPlaces && !FReciprocal.IsZero()) {
+        quotient = FullPlacesQuotient();
+    } else {
+        quotient = FScaled;
+        quotient.MultiplyPow10(FBasePlaces + QuotientPlaces - FPlaces);
+        quotient = quotient / FBase;
+    }
     const int integerDigits = std::max(0, quotient.DigitCount() - QuotientPlaces);
     if (integerDigits > TBcd::MaxDigits) {
         RaiseBcdOverflow();
@@ -248,6 +268,21 @@ void TQuotientSteps::DivideOnce() {
     }
     FScaled = quotient;
     --FRemaining;
+}
+
+// floor(Q * 10^p / X) for Q < 10^64 through the reciprocal Z = floor(10^(72+p) / X): Q * Z /
+// 10^72 is at most the quotient and less than 10^-8 below it, so its floor is the quotient
+// unless the eight digits below the cut are all nines; only then is the long division needed.
+TBcdInteger TQuotientSteps::FullPlacesQuotient() const {
+    TBcdInteger estimate = FScaled * FReciprocal;
+    constexpr int GuardLimb = TBcd::MaxDigits / TBcdInteger::LimbDigits;
+    if (estimate.LimbCount() > GuardLimb && estimate.Limb(GuardLimb) == TBcdInteger::LimbBase - 1) {
+        TBcdInteger dividend = FScaled;
+        dividend.MultiplyPow10(FBasePlaces);
+        return dividend / FBase;
+    }
+    estimate.DividePow10(ReciprocalDigits);
+    return estimate;
 }
 
 } // namespace
