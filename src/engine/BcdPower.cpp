@@ -1,6 +1,7 @@
 #include "engine/BcdPower.h"
 
 #include "engine/BcdDecimal.h"
+#include "engine/BcdReciprocalDivisor.h"
 
 namespace kalvio {
 
@@ -23,8 +24,6 @@ constexpr std::int64_t ShrinkingAllowance = 4;
 // From this many limbs on, a base's quotients are cheaper through its reciprocal than by long
 // division.
 constexpr int ReciprocalMinLimbs = 4;
-// The reciprocal's scale: 64 digits for the quotient and 8 guard digits.
-constexpr int ReciprocalDigits = TBcd::MaxDigits + TBcdInteger::LimbDigits;
 
 [[noreturn]] void RaiseTooManyRounds() {
     throw EBcdException("the power needs too many steps");
@@ -139,11 +138,7 @@ public:
         FDelta = FGrowing ? one - FBase : FBase - one;
         FSingleStepBound = (FBase + FDelta - TBcdInteger(1)) / FDelta;
         if (FBase.LimbCount() >= ReciprocalMinLimbs) {
-            FReciprocal = TBcdInteger::Pow10(ReciprocalDigits + FBasePlaces) / FBase;
-            // Q * Z must stay within TBcdInteger: only bases not far below 1 qualify.
-            if (FReciprocal.DigitCount() > TBcdInteger::MaxDigits - TBcd::MaxDigits) {
-                FReciprocal = TBcdInteger();
-            }
+            FReciprocal = TBcdReciprocalDivisor(FBase, FBasePlaces);
         }
     }
 
@@ -155,7 +150,6 @@ private:
     bool RunNative(TQuotientWalk<TUInt128> walk);
     bool RunWide(TQuotientWalk<TBcdInteger> walk);
     void DivideOnce();
-    TBcdInteger FullPlacesQuotient() const;
     bool Spend(std::int64_t cost) {
         FRounds += cost;
         if (FRounds > MaxBcdPowerRounds * WideRoundCost * (FGrowing ? 1 : ShrinkingAllowance)) {
@@ -170,8 +164,8 @@ private:
     bool FGrowing = false;
     // From this step on a stretch has a single step: step * FDelta >= FBase.
     TBcdInteger FSingleStepBound;
-    // floor(10^(72+p) / X) for bases of several limbs, else 0 (see FullPlacesQuotient).
-    TBcdInteger FReciprocal;
+    // Quotients with ten decimals, for bases of several limbs.
+    TBcdReciprocalDivisor FReciprocal{TBcdInteger(), 0};
     std::int64_t FRemaining;
     std::int64_t FRounds = 0;
     TBcdInteger FScaled = TBcdInteger::Pow10(QuotientPlaces);
@@ -250,8 +244,8 @@ bool TQuotientSteps::RunWide(TQuotientWalk<TBcdInteger> walk) {
 // q / x cut after the 10th decimal, or after the 64th digit beyond 54 integer digits.
 void TQuotientSteps::DivideOnce() {
     TBcdInteger quotient;
-    if (FPlaces == QuotientPlaces && !FReciprocal.IsZero()) {
-        quotient = FullPlacesQuotient();
+    if (FPlaces == QuotientPlaces && FReciprocal.IsFast()) {
+        quotient = FReciprocal.Divide(FScaled);
     } else {
         quotient = FScaled;
         quotient.MultiplyPow10(FBasePlaces + QuotientPlaces - FPlaces);
@@ -268,21 +262,6 @@ void TQuotientSteps::DivideOnce() {
     }
     FScaled = quotient;
     --FRemaining;
-}
-
-// floor(Q * 10^p / X) for Q < 10^64 through the reciprocal Z = floor(10^(72+p) / X): Q * Z /
-// 10^72 is at most the quotient and less than 10^-8 below it, so its floor is the quotient
-// unless the eight digits below the cut are all nines; only then is the long division needed.
-TBcdInteger TQuotientSteps::FullPlacesQuotient() const {
-    TBcdInteger estimate = FScaled * FReciprocal;
-    constexpr int GuardLimb = TBcd::MaxDigits / TBcdInteger::LimbDigits;
-    if (estimate.LimbCount() > GuardLimb && estimate.Limb(GuardLimb) == TBcdInteger::LimbBase - 1) {
-        TBcdInteger dividend = FScaled;
-        dividend.MultiplyPow10(FBasePlaces);
-        return dividend / FBase;
-    }
-    estimate.DividePow10(ReciprocalDigits);
-    return estimate;
 }
 
 } // namespace
