@@ -17,6 +17,9 @@ constexpr int FullPlacesDigits = TBcd::MaxDigits - QuotientPlaces;
 // A round on 128-bit integers costs about a tenth of one on TBcdInteger.
 constexpr std::int64_t NativeRoundCost = 1;
 constexpr std::int64_t WideRoundCost = 10;
+constexpr std::int64_t DirectStepCost = 3;
+// Stretches this short are taken as single steps.
+constexpr std::uint64_t ShortStretchSteps = 3;
 constexpr std::uint64_t NativeBound = std::uint64_t{1} << 62;
 // Shrinking quotients reach 0 within about 110000 rounds; the larger allowance only guards
 // against a fault in that reasoning.
@@ -136,7 +139,8 @@ public:
         const TBcdInteger one = TBcdInteger::Pow10(FBasePlaces);
         FGrowing = FBase < one;
         FDelta = FGrowing ? one - FBase : FBase - one;
-        FSingleStepBound = (FBase + FDelta - TBcdInteger(1)) / FDelta;
+        const TBcdInteger stretchDelta = FDelta * TBcdInteger(ShortStretchSteps);
+        FDirectStepBound = (FBase + stretchDelta - TBcdInteger(1)) / stretchDelta;
         if (FBase.LimbCount() >= ReciprocalMinLimbs) {
             FReciprocal = TBcdReciprocalDivisor(FBase, FBasePlaces);
         }
@@ -162,8 +166,9 @@ private:
     int FBasePlaces;
     TBcdInteger FDelta; // |10^FBasePlaces - FBase|
     bool FGrowing = false;
-    // From this step on a stretch has a single step: step * FDelta >= FBase.
-    TBcdInteger FSingleStepBound;
+    // From this step on stretches have at most about ShortStretchSteps steps
+    // (step * FDelta * ShortStretchSteps >= FBase), and single divisions are cheaper.
+    TBcdInteger FDirectStepBound;
     // Quotients with ten decimals, for bases of several limbs.
     TBcdReciprocalDivisor FReciprocal{TBcdInteger(), 0};
     std::int64_t FRemaining;
@@ -183,7 +188,6 @@ TBcdDecimal TQuotientSteps::Run() {
     // Growing quotients whose stretches are single steps; beyond 54 integer digits only a few
     // steps remain before they overflow.
     while (singleSteps && FRemaining > 0) {
-        Spend(WideRoundCost);
         DivideOnce();
     }
     TBcdDecimal result;
@@ -210,13 +214,11 @@ bool TQuotientSteps::RunNative(TQuotientWalk<TUInt128> walk) {
     return false;
 }
 
-// True when the next quotient has more than 54 integer digits and so fewer decimals.
 bool TQuotientSteps::RunWide(TQuotientWalk<TBcdInteger> walk) {
     static const TBcdInteger FullPlacesLimit =
         TBcdInteger::Pow10(FullPlacesDigits + QuotientPlaces);
     while (FRemaining > 0 && !walk.Settled()) {
-        Spend(WideRoundCost);
-        if (walk.Step() >= FSingleStepBound) {
+        if (walk.Step() >= FDirectStepBound) {
             FScaled = walk.Scaled();
             if (FGrowing) {
                 return true; // the steps only grow from here
@@ -225,11 +227,11 @@ bool TQuotientSteps::RunWide(TQuotientWalk<TBcdInteger> walk) {
             do {
                 previous = FScaled;
                 DivideOnce();
-            } while (FRemaining > 0 && previous - FScaled >= FSingleStepBound &&
-                     Spend(WideRoundCost));
+            } while (FRemaining > 0 && previous - FScaled >= FDirectStepBound);
             walk = TQuotientWalk<TBcdInteger>(FBase, FDelta, FScaled, false);
             continue;
         }
+        Spend(WideRoundCost);
         const std::int64_t taken = walk.Advance(FRemaining, FullPlacesLimit);
         if (taken == 0) {
             FScaled = walk.Scaled();
@@ -245,8 +247,10 @@ bool TQuotientSteps::RunWide(TQuotientWalk<TBcdInteger> walk) {
 void TQuotientSteps::DivideOnce() {
     TBcdInteger quotient;
     if (FPlaces == QuotientPlaces && FReciprocal.IsFast()) {
+        Spend(DirectStepCost);
         quotient = FReciprocal.Divide(FScaled);
     } else {
+        Spend(WideRoundCost);
         quotient = FScaled;
         quotient.MultiplyPow10(FBasePlaces + QuotientPlaces - FPlaces);
         quotient = quotient / FBase;
