@@ -14,7 +14,8 @@ constexpr std::uint64_t QuotientOne = 10'000'000'000; // 1 with ten decimals
 constexpr int QuotientPlaces = 10;
 // A quotient keeps QuotientPlaces decimals while it has at most this many integer digits.
 constexpr int FullPlacesDigits = TBcd::MaxDigits - QuotientPlaces;
-// A round on 128-bit integers costs about a tenth of one on TBcdInteger.
+// The round budget's units: a round on 128-bit integers, a single step by a one-limb base or
+// through a reciprocal, and a round or a long division on TBcdInteger.
 constexpr std::int64_t NativeRoundCost = 1;
 constexpr std::int64_t WideRoundCost = 10;
 constexpr std::int64_t DirectStepCost = 3;
@@ -250,7 +251,7 @@ void TQuotientSteps::DivideOnce() {
         Spend(DirectStepCost);
         quotient = FReciprocal.Divide(FScaled);
     } else {
-        Spend(WideRoundCost);
+        Spend(FBase.LimbCount() == 1 ? DirectStepCost : WideRoundCost);
         quotient = FScaled;
         quotient.MultiplyPow10(FBasePlaces + QuotientPlaces - FPlaces);
         quotient = quotient / FBase;

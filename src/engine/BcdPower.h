@@ -7,7 +7,7 @@
 namespace kalvio {
 
 // Rounds of work after which BcdPower gives up on a negative power of a base below 1 in
-// magnitude (see BcdPower); a round takes up to about 0.3 microseconds.
+// magnitude (see BcdPower); the budget is spent in about 20 ms.
 inline constexpr std::int64_t MaxBcdPowerRounds = 100'000;
 
 // x^n by its step-by-step definition: 1 multiplied by x n times, or 1 divided by x |n| times
@@ -20,11 +20,11 @@ inline constexpr std::int64_t MaxBcdPowerRounds = 100'000;
 //
 // Raises EBcdOverflowException when a step needs more than 64 digits, EBcdException for 0 to a
 // negative power, and EBcdException when a negative power of a base below 1 in magnitude needs
-// more than MaxBcdPowerRounds rounds. Such quotients grow at every step and would need far more
-// steps than that before they overflow: bases from about 1 - 10^-4 to 1 - 10^-9 with exponents
-// beyond a million or so (0.9999^-1000000, 0.999999^-2147483647, 0.99999999^-2147483647), and
-// bases with many digits a little further from 1. Bases above 1 in magnitude always finish:
-// their quotients shrink to 0 within about 110000 rounds.
+// more than MaxBcdPowerRounds rounds: its quotients change at every step yet would overflow only
+// after millions of steps. That happens for bases about 5*10^-4 to 5*10^-9 below 1 in magnitude,
+// from exponents of about -10^5 (0.9999^-1000000) for the farther ones to about -10^9
+// (0.99999999^-2147483647) for the nearer ones. Bases above 1 in magnitude, bases farther below
+// 1, and bases within about 10^-9 of 1 always finish with the exact result or the overflow.
 TBcd BcdPower(const TBcd& base, std::int32_t exponent);
 
 } // namespace kalvio
