@@ -1,6 +1,5 @@
 #include "engine/BcdExpression.h"
 
-#include "engine/BcdPower.h"
 #include "engine/EngineErrors.h"
 
 #include <array>
@@ -44,6 +43,7 @@ TBcd TBcdExpression::Calc() {
         return Zero();
     }
     StartScan();
+    FPowerBudget = TBcdPowerBudget();
     NextToken();
     const TBcd result = EvalSum();
     if (Token != ekNewLine) {
@@ -201,7 +201,7 @@ TBcd TBcdExpression::Power(const TBcd& x, const TBcd& y) {
     } catch (const EConvertError&) {
         RaiseError(enNanError);
     }
-    return BcdPower(x, n);
+    return BcdPower(x, n, FPowerBudget);
 }
 
 // n! = n x (n-1)! for 0 < n <= 69 and 0! = 1, on the decimal value. Beyond 69 fails at once; a

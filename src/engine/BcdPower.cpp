@@ -14,24 +14,17 @@ constexpr std::uint64_t QuotientOne = 10'000'000'000; // 1 with ten decimals
 constexpr int QuotientPlaces = 10;
 // A quotient keeps QuotientPlaces decimals while it has at most this many integer digits.
 constexpr int FullPlacesDigits = TBcd::MaxDigits - QuotientPlaces;
-// The round budget's units: a round on 128-bit integers, a single step by a one-limb base or
-// through a reciprocal, and a round or a long division on TBcdInteger.
+// The budget's units for a round on 128-bit integers, a single step by a one-limb base or
+// through a reciprocal, and a round or a long division on TBcdInteger: about 20 ns each.
 constexpr std::int64_t NativeRoundCost = 1;
 constexpr std::int64_t WideRoundCost = 10;
 constexpr std::int64_t DirectStepCost = 3;
 // Stretches this short are taken as single steps.
 constexpr std::uint64_t ShortStretchSteps = 3;
 constexpr std::uint64_t NativeBound = std::uint64_t{1} << 62;
-// Shrinking quotients reach 0 within about 110000 rounds; the larger allowance only guards
-// against a fault in that reasoning.
-constexpr std::int64_t ShrinkingAllowance = 4;
 // From this many limbs on, a base's quotients are cheaper through its reciprocal than by long
 // division.
 constexpr int ReciprocalMinLimbs = 4;
-
-[[noreturn]] void RaiseTooManyRounds() {
-    throw EBcdException("the power needs too many steps");
-}
 
 TBcd PositivePower(const TBcd& base, std::int64_t steps) {
     TBcd result = IntegerToBcd(1);
@@ -135,8 +128,8 @@ private:
 // Every quotient of the run, as Scaled / 10^Places.
 class TQuotientSteps {
 public:
-    TQuotientSteps(const TBcdDecimal& base, std::int64_t steps)
-        : FBase(base.Coefficient), FBasePlaces(base.Places), FRemaining(steps) {
+    TQuotientSteps(const TBcdDecimal& base, std::int64_t steps, TBcdPowerBudget& budget)
+        : FBase(base.Coefficient), FBasePlaces(base.Places), FRemaining(steps), FBudget(budget) {
         const TBcdInteger one = TBcdInteger::Pow10(FBasePlaces);
         FGrowing = FBase < one;
         FDelta = FGrowing ? one - FBase : FBase - one;
@@ -155,13 +148,7 @@ private:
     bool RunNative(TQuotientWalk<TUInt128> walk);
     bool RunWide(TQuotientWalk<TBcdInteger> walk);
     void DivideOnce();
-    bool Spend(std::int64_t cost) {
-        FRounds += cost;
-        if (FRounds > MaxBcdPowerRounds * WideRoundCost * (FGrowing ? 1 : ShrinkingAllowance)) {
-            RaiseTooManyRounds();
-        }
-        return true;
-    }
+    void Spend(std::int64_t cost) { FBudget.Spend(cost); }
 
     TBcdInteger FBase; // x = FBase / 10^FBasePlaces
     int FBasePlaces;
@@ -173,7 +160,7 @@ private:
     // Quotients with ten decimals, for bases of several limbs.
     TBcdReciprocalDivisor FReciprocal{TBcdInteger(), 0};
     std::int64_t FRemaining;
-    std::int64_t FRounds = 0;
+    TBcdPowerBudget& FBudget;
     TBcdInteger FScaled = TBcdInteger::Pow10(QuotientPlaces);
     int FPlaces = QuotientPlaces;
 };
@@ -271,7 +258,19 @@ void TQuotientSteps::DivideOnce() {
 
 } // namespace
 
+void TBcdPowerBudget::Spend(std::int64_t units) {
+    FRemaining -= units;
+    if (FRemaining < 0) {
+        throw EBcdException("the power needs too many steps");
+    }
+}
+
 TBcd BcdPower(const TBcd& base, std::int32_t exponent) {
+    TBcdPowerBudget budget;
+    return BcdPower(base, exponent, budget);
+}
+
+TBcd BcdPower(const TBcd& base, std::int32_t exponent, TBcdPowerBudget& budget) {
     const TBcdDecimal x = UnpackBcd(base);
     const std::int64_t steps = exponent < 0 ? -std::int64_t{exponent} : exponent;
     const bool negative = x.Negative && steps % 2 != 0;
@@ -287,7 +286,7 @@ TBcd BcdPower(const TBcd& base, std::int32_t exponent) {
     if (x.Coefficient.IsZero()) {
         throw EBcdException("decimal division by zero");
     }
-    TBcdDecimal result = TQuotientSteps(x, steps).Run();
+    TBcdDecimal result = TQuotientSteps(x, steps, budget).Run();
     result.Negative = negative;
     return PackBcd(result);
 }
