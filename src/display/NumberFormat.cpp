@@ -184,7 +184,7 @@ std::u16string FloatToScientificPatternText(double value, int maxDecimals) {
 }
 
 std::optional<std::int64_t> RoundToInt64(double value) {
-    // 2^63: the first value past the range; every double below it is exact as an integer.
+    // 2^63, the first integer past the range.
     constexpr double Limit = 9223372036854775808.0;
     if (std::isnan(value)) {
         return std::nullopt;
