@@ -264,6 +264,10 @@ TCalculator::TAssignOutcome TCalculator::AssignVariableOutcome(bool AddHistory, 
     if (right.front() == u' ') {
         right.erase(0, 1);
     }
+    if (FIsRedisplay) {
+        // Shown again, an assignment shows what it stored instead of computing and storing anew.
+        right = name;
+    }
     if (TExpressionTextConvert check(FVariableDictionary); !check.Convert(right)) {
         ShowError(SyntaxErrorWord);
         MarkCalculated();
@@ -274,7 +278,7 @@ TCalculator::TAssignOutcome TCalculator::AssignVariableOutcome(bool AddHistory, 
     FVarSubstituting = true;
     SetFieldText(right);
     const bool isCalculated = Calculate(AddHistory);
-    if (isCalculated) {
+    if (isCalculated && !FIsRedisplay) {
         if (name == u"M") {
             SetMemory(FRegisters.Ans);
             Increment(FRegisters.VarMCount);
@@ -726,11 +730,32 @@ void TCalculator::ApplyDisplayMode(bool Recalc) {
     }
     SetFieldText(FExpressionHistorys.back().ExpressionText);
     if (Recalc) {
-        Calculate(false);
+        Redisplay(&FExpressionHistorys.back());
     }
     if (FField.TextLength() == 0) {
         ShowZero();
     }
+}
+
+// Shows the field's expression again, for a display-mode change or at start, without storing
+// anything: the registers are put back afterwards and an assignment does not store again. With
+// an entry, the expression sees the registers it was first evaluated with.
+void TCalculator::Redisplay(const TExpressionHistory* Entry) {
+    struct TRestoreOnExit {
+        TCalculator& Calculator;
+        TCalculatorRegisters Kept;
+        ~TRestoreOnExit() {
+            Calculator.FRegisters = Kept;
+            Calculator.FIsRedisplay = false;
+        }
+    } restore{*this, FRegisters};
+    if (Entry != nullptr) {
+        FRegisters.Ans = TDualValue::FromStored(Entry->Ans, Entry->BcdAns);
+        FRegisters.VarM = TDualValue::FromStored(Entry->VarM, Entry->BcdVarM);
+        FRegisters.VarGT = TDualValue::FromStored(Entry->VarGT, Entry->BcdVarGT);
+    }
+    FIsRedisplay = true;
+    Calculate(false);
 }
 
 void TCalculator::UpdateAngleButton() {
@@ -961,7 +986,7 @@ void TCalculator::RestoreState() {
             FField.SetFocus();
             // Shown again but not recorded again; it runs with the registers as created.
             if (FAppData.IsCalc) {
-                Calculate(false);
+                Redisplay(nullptr);
             }
         }
     }

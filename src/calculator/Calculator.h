@@ -166,6 +166,7 @@ private:
     bool EvaluateExpression(const std::u16string& Text, bool AddHistory);
     void EvaluateDouble(const TExpressionKeyList& KeyList, bool AddHistory);
     void EvaluateBcd(const TExpressionKeyList& KeyList, bool AddHistory);
+    void Redisplay(const TExpressionHistory* Entry);
     // What follows a successful evaluation: registers, display, GT, history. The evaluator state's
     // Ans is the answer the evaluator saw (its LastValue).
     void FinishEvaluation(const TExpressionKeyList& KeyList, const TDualValue& Result,
@@ -207,6 +208,9 @@ private:
     bool FIsBigDecimal = false;
     TAngleType FAngleMode = atDeg;
     bool FVarSubstituting = false;
+    // Set while a shown expression is evaluated again only to redisplay it (a display-mode change,
+    // the start-up recalculation): an assignment then shows its value but stores nothing again.
+    bool FIsRedisplay = false;
     bool FIsRealTimeCalc = false;
     bool FIsPushShiftBtn = false;
 

@@ -63,8 +63,9 @@ TEST_F(Startup, TheLastCalculatedExpressionIsShownAgainWithTheRegistersAsCreated
     EXPECT_TRUE(Calc.IsCalc());
     EXPECT_EQ(Registers().Ans.Value, 41);
     EXPECT_EQ(Registers().PreAns.Value, 40);
-    EXPECT_EQ(Registers().VarGT.Value, 1);
-    EXPECT_EQ(Registers().VarGTCount, 1);
+    // Shown again, not added to GT again.
+    EXPECT_EQ(Registers().VarGT.Value, 0);
+    EXPECT_EQ(Registers().VarGTCount, 0);
     EXPECT_FALSE(Events.IsMemoryButtonVisible);
     // The limit of two drops the oldest entry, and the first Up recalls the newest.
     ASSERT_EQ(History().size(), 2u);

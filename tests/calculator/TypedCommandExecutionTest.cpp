@@ -10,9 +10,10 @@ TEST_F(TypedCommandExecution, DisplayModesShowTheNewestEntryAgain) {
     EXPECT_EQ(Enter(u"@HEX"), u"0x2");
     EXPECT_EQ(FieldText(), u"2");
     EXPECT_EQ(Events.ResultModeCaption, u"Hex");
-    // The re-evaluation counts like an Enter that is not recorded.
-    EXPECT_EQ(Registers().VarGT.Value, 4);
-    EXPECT_EQ(Registers().PreAns.Value, 2);
+    // Showing it again in another mode stores nothing: no second GT addition, no Ans shift.
+    EXPECT_EQ(Registers().VarGT.Value, 2);
+    EXPECT_EQ(Registers().PreAns.Value, 0);
+    EXPECT_EQ(Registers().Ans.Value, 2);
     EXPECT_EQ(History().size(), 1u);
 
     Enter(u"1234.5678");
@@ -36,6 +37,24 @@ TEST_F(TypedCommandExecution, DisplayModesShowTheNewestEntryAgain) {
         // Shown again by an Enter, so selected and replaced by the next character.
         EXPECT_TRUE(Calc.IsCalc()) << label;
     }
+}
+
+TEST_F(TypedCommandExecution, ModeChangesNeitherRepeatAssignmentsNorShiftAnswers) {
+    Enter(u"A = 5");
+    Enter(u"A = A+1");
+    EXPECT_EQ(Enter(u"@HEX"), u"0x6");
+    EXPECT_EQ(Enter(u"@NORM"), u"6");
+    EXPECT_EQ(Enter(u"A"), u"6");
+
+    Enter(u"10");
+    Enter(u"ANS+1");
+    EXPECT_EQ(Enter(u"@FIX2"), u"11.00");
+    EXPECT_EQ(Registers().Ans.Value, 11);
+    EXPECT_EQ(Registers().PreAns.Value, 10);
+
+    Enter(u"M = 10");
+    Enter(u"@M+");
+    EXPECT_EQ(Registers().VarM.Value, 20);
 }
 
 TEST_F(TypedCommandExecution, RefusedCommandsChangeNothing) {

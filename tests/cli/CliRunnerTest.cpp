@@ -64,7 +64,7 @@ TEST(CliRunner, StandardInputLinesWithRegistersVariablesAndErrors) {
                                                "M*MCOUNT\n");
     EXPECT_EQ(result.Status, 0);
     EXPECT_EQ(result.Out, "2\n3\n28.27433388\n28.27433388\n61.54866776\nInfinity error\n"
-                          "Infinity error\n62.54866776\n63.55\n4.00\n4.00\n");
+                          "Infinity error\n62.54866776\n62.55\n4.00\n4.00\n");
 }
 
 TEST(CliRunner, AFailedTextStaysInTheFieldToBeContinued) {
