@@ -1,5 +1,7 @@
 #include "calculator/MemoryExpressionField.h"
 
+#include "calculator/VirtualKey.h"
+
 #include <algorithm>
 
 namespace kalvio {
@@ -35,6 +37,46 @@ void TMemoryExpressionField::TypeText(const std::u16string& typed) {
     FText.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(FSelectionLength),
                   typed);
     SetCaret(start + static_cast<int>(typed.size()));
+    Changed();
+}
+
+bool TMemoryExpressionField::ApplyKey(std::uint16_t key) {
+    const int size = static_cast<int>(FText.size());
+    switch (key) {
+    case vkLeft:
+        SetCaret(FSelectionLength > 0 ? FSelectionStart : FCaret - 1);
+        return true;
+    case vkRight:
+        SetCaret(FSelectionLength > 0 ? FSelectionStart + FSelectionLength : FCaret + 1);
+        return true;
+    case vkHome:
+        SetCaret(0);
+        return true;
+    case vkEnd:
+        SetCaret(size);
+        return true;
+    case vkBack:
+        if (FSelectionLength > 0) {
+            DeleteRange(FSelectionStart, FSelectionLength);
+        } else if (FCaret > 0) {
+            DeleteRange(FCaret - 1, 1);
+        }
+        return true;
+    case vkDelete:
+        if (FSelectionLength > 0) {
+            DeleteRange(FSelectionStart, FSelectionLength);
+        } else if (FCaret < size) {
+            DeleteRange(FCaret, 1);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMemoryExpressionField::DeleteRange(int start, int length) {
+    FText.erase(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+    SetCaret(start);
     Changed();
 }
 

@@ -2,6 +2,7 @@
 
 #include "calculator/ExpressionField.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -23,6 +24,9 @@ public:
     // What the field does with a typed character the key handler did not swallow: it replaces
     // the selection, or is inserted at the caret, and the caret follows it.
     void TypeText(const std::u16string& typed);
+    // What the field does with a key without a character that the key handler did not swallow:
+    // caret keys move the caret, Backspace and Delete edit. False for keys it does not handle.
+    bool ApplyKey(std::uint16_t key);
     // Selects `length` units from `start` (the caret goes to the end of the selection).
     void Select(int start, int length);
 
@@ -31,6 +35,7 @@ public:
 
 private:
     void Changed();
+    void DeleteRange(int start, int length);
 
     std::u16string FText;
     int FCaret = 0;

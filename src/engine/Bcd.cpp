@@ -1,9 +1,9 @@
 #include "engine/Bcd.h"
 
+#include "engine/BcdDecimal.h"
 #include "engine/BcdInteger.h"
 #include "engine/DoubleText.h"
 #include "engine/EngineErrors.h"
-#include "engine/PackedDigits.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,134 +18,6 @@ constexpr int MaxDigits = TBcd::MaxDigits;
 constexpr int DivisionPlaces = 10;
 // Above this many integer digits a quotient keeps fewer than DivisionPlaces decimals.
 constexpr int DivisionFullPlacesLimit = MaxDigits - DivisionPlaces;
-
-// A decimal value unpacked for arithmetic: Coefficient / 10^Places, with the sign.
-struct TDecimal {
-    TBcdInteger Coefficient;
-    int Places = 0;
-    bool Negative = false;
-
-    int IntegerDigits() const { return std::max(0, Coefficient.DigitCount() - Places); }
-};
-
-// The places a value with this many integer digits may have: 64 digits in all, at most 63 of
-// them decimals (the places field has six bits).
-int MaxPlacesFor(int integerDigits) {
-    return MaxDigits - std::max(integerDigits, 1);
-}
-
-bool Fits(const TDecimal& value) {
-    const int integerDigits = value.IntegerDigits();
-    return integerDigits <= MaxDigits && value.Places <= MaxPlacesFor(integerDigits);
-}
-
-void StripTrailingZeros(TDecimal& value) {
-    if (value.Coefficient.IsZero()) {
-        value.Places = 0;
-        value.Negative = false;
-        return;
-    }
-    const int zeros = std::min(value.Coefficient.TrailingZeros(), value.Places);
-    value.Coefficient.DividePow10(zeros);
-    value.Places -= zeros;
-}
-
-// Truncates (toward zero) or extends the value to exactly `places` decimals.
-void AlignPlaces(TDecimal& value, int places) {
-    if (value.Places > places) {
-        value.Coefficient.DividePow10(value.Places - places);
-    } else {
-        value.Coefficient.MultiplyPow10(places - value.Places);
-    }
-    value.Places = places;
-}
-
-[[noreturn]] void RaiseInvalid() {
-    throw EBcdException("invalid decimal value");
-}
-
-[[noreturn]] void RaiseOverflow() {
-    throw EBcdOverflowException("decimal overflow");
-}
-
-// A decimal value on its packed digits, for the operations that only align and add.
-struct TPackedDecimal {
-    TPackedDigits Digits;
-    int Places = 0;
-    bool Negative = false;
-
-    int IntegerDigits() const { return std::max(0, Digits.DigitCount() - Places); }
-
-    void StripTrailingZeros() {
-        if (Digits.IsZero()) {
-            Places = 0;
-            Negative = false;
-            return;
-        }
-        const int zeros = std::min(Digits.TrailingZeros(), Places);
-        Digits.ShiftRightDigits(zeros);
-        Places -= zeros;
-    }
-};
-
-TPackedDecimal LoadPacked(const TBcd& value) {
-    if (value.Precision > MaxDigits) {
-        RaiseInvalid();
-    }
-    TPackedDecimal result;
-    result.Digits = TPackedDigits::FromFraction(value.Fraction, value.Precision);
-    result.Places = value.Places();
-    result.Negative = value.IsNegative();
-    result.StripTrailingZeros();
-    return result;
-}
-
-// Canonical form: no trailing decimal zeros, Precision = max(digits, places), zero as all-zero
-// bytes.
-TBcd StorePacked(TPackedDecimal value) {
-    value.StripTrailingZeros();
-    TBcd result;
-    if (value.Digits.IsZero()) {
-        return result;
-    }
-    const int precision = std::max(value.Digits.DigitCount(), value.Places);
-    value.Digits.ToFraction(result.Fraction, precision);
-    result.Precision = static_cast<std::uint8_t>(precision);
-    result.SignSpecialPlaces = static_cast<std::uint8_t>((value.Negative ? TBcd::SignBit : 0) |
-                                                         (value.Places & TBcd::PlacesMask));
-    return result;
-}
-
-TDecimal Unpack(const TBcd& value) {
-    const TPackedDecimal packed = LoadPacked(value);
-    TDecimal result;
-    result.Coefficient = packed.Digits.ToInteger();
-    result.Places = packed.Places;
-    result.Negative = packed.Negative;
-    return result;
-}
-
-// Canonical packing of a value that fits; strips its trailing decimal zeros in place.
-TBcd Pack(TDecimal& value) {
-    StripTrailingZeros(value);
-    if (value.Coefficient.DigitCount() > MaxDigits) {
-        RaiseOverflow();
-    }
-    TPackedDecimal packed;
-    packed.Digits = TPackedDigits::FromInteger(value.Coefficient);
-    packed.Places = value.Places;
-    packed.Negative = value.Negative;
-    return StorePacked(packed);
-}
-
-// A result that needs more than 64 digits raises the overflow error.
-TBcd PackOrOverflow(TDecimal& value) {
-    StripTrailingZeros(value);
-    if (!Fits(value)) {
-        RaiseOverflow();
-    }
-    return Pack(value);
-}
 
 // The digits of the coefficient, most significant first, padded with leading zeros to `width`.
 std::string CoefficientDigits(const TBcdInteger& coefficient, int width) {
@@ -162,7 +34,7 @@ std::string CoefficientDigits(const TBcdInteger& coefficient, int width) {
 }
 
 // Positional text of a value without trailing decimal zeros.
-std::string PlainText(const TDecimal& value) {
+std::string PlainText(const TBcdDecimal& value) {
     if (value.Coefficient.IsZero()) {
         return "0";
     }
@@ -178,13 +50,13 @@ std::u16string ToU16(const std::string& text) {
 }
 
 // Rounds to `places` decimals (negative: to tens, hundreds...) with halves to even.
-void RoundHalfEven(TDecimal& value, int places) {
+void RoundHalfEven(TBcdDecimal& value, int places) {
     if (value.Places <= places) {
         return;
     }
     const int dropped = value.Places - places;
     if (dropped > value.Coefficient.DigitCount()) {
-        value = TDecimal{};
+        value = TBcdDecimal{};
         return;
     }
     const TBcdInteger rest = value.Coefficient.ModPow10(dropped);
@@ -217,10 +89,10 @@ class TDecimalTextReader {
 public:
     explicit TDecimalTextReader(std::u16string_view text) : FText(text) {}
 
-    bool Read(TDecimal& value);
+    bool Read(TBcdDecimal& value);
 
 private:
-    bool ReadMantissa(TDecimal& value);
+    bool ReadMantissa(TBcdDecimal& value);
     bool ReadExponent(int& exponent);
     void SkipBlanks() {
         while (FPosition < FText.size() && IsBlank(FText[FPosition])) {
@@ -235,7 +107,7 @@ private:
     std::size_t FPosition = 0;
 };
 
-bool TDecimalTextReader::Read(TDecimal& value) {
+bool TDecimalTextReader::Read(TBcdDecimal& value) {
     SkipBlanks();
     bool negative = false;
     if (At(u'+') || At(u'-')) {
@@ -276,12 +148,12 @@ bool TDecimalTextReader::Read(TDecimal& value) {
         }
         value.Places -= exponent;
     }
-    return Fits(value);
+    return FitsBcd(value);
 }
 
 // Digits with at most one point; leading zeros are skipped, decimals beyond what 64 digits can
 // hold are dropped, and more than 64 integer digits are refused.
-bool TDecimalTextReader::ReadMantissa(TDecimal& value) {
+bool TDecimalTextReader::ReadMantissa(TBcdDecimal& value) {
     std::array<std::uint32_t, 8> limbs{};
     std::string digits;
     digits.reserve(MaxDigits);
@@ -301,7 +173,7 @@ bool TDecimalTextReader::ReadMantissa(TDecimal& value) {
     }
     if (At(u'.')) {
         ++FPosition;
-        const int maxPlaces = MaxPlacesFor(integerDigits);
+        const int maxPlaces = MaxBcdPlaces(integerDigits);
         while (FPosition < FText.size() && IsDigit(FText[FPosition])) {
             anyDigit = true;
             const char digit = static_cast<char>(FText[FPosition++]);
@@ -354,11 +226,11 @@ bool TDecimalTextReader::ReadExponent(int& exponent) {
 // --- Conversions -------------------------------------------------------------------------------
 
 bool TryStrToBcd(std::u16string_view text, TBcd& value) {
-    TDecimal decimal;
+    TBcdDecimal decimal;
     if (!TDecimalTextReader(text).Read(decimal)) {
         return false;
     }
-    value = Pack(decimal);
+    value = PackBcd(decimal);
     return true;
 }
 
@@ -371,11 +243,11 @@ TBcd StrToBcd(std::u16string_view text) {
 }
 
 std::u16string BcdToStr(const TBcd& value) {
-    return ToU16(PlainText(Unpack(value)));
+    return ToU16(PlainText(UnpackBcd(value)));
 }
 
 double BcdToDouble(const TBcd& value) {
-    const std::string text = PlainText(Unpack(value));
+    const std::string text = PlainText(UnpackBcd(value));
     double result = 0;
     std::from_chars(text.data(), text.data() + text.size(), result);
     return result;
@@ -389,16 +261,16 @@ TBcd DoubleToBcd(double value) {
 }
 
 TBcd IntegerToBcd(std::int64_t value) {
-    TDecimal decimal;
+    TBcdDecimal decimal;
     const auto magnitude = value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
                                      : static_cast<std::uint64_t>(value);
     decimal.Coefficient = TBcdInteger(magnitude);
     decimal.Negative = value < 0;
-    return Pack(decimal);
+    return PackBcd(decimal);
 }
 
 std::int32_t BcdToInteger(const TBcd& value, bool truncate) {
-    TDecimal decimal = Unpack(value);
+    TBcdDecimal decimal = UnpackBcd(value);
     if (decimal.Places > 0) {
         if (!truncate) {
             throw EConvertError("the decimal value is not an integer");
@@ -419,11 +291,11 @@ std::int32_t BcdToInteger(const TBcd& value, bool truncate) {
 // Both operands are cut to the same places, as many as 64 digits leave beside the longer integer
 // part; the aligned sum is exact, and a carry beyond 64 digits costs one more decimal.
 TBcd BcdAdd(const TBcd& left, const TBcd& right) {
-    TPackedDecimal a = LoadPacked(left);
-    TPackedDecimal b = LoadPacked(right);
+    TPackedBcd a = LoadPackedBcd(left);
+    TPackedBcd b = LoadPackedBcd(right);
     const int places = std::min(std::max(a.Places, b.Places),
-                                MaxPlacesFor(std::max(a.IntegerDigits(), b.IntegerDigits())));
-    for (TPackedDecimal* operand : {&a, &b}) {
+                                MaxBcdPlaces(std::max(a.IntegerDigits(), b.IntegerDigits())));
+    for (TPackedBcd* operand : {&a, &b}) {
         if (operand->Places > places) {
             operand->Digits.ShiftRightDigits(operand->Places - places);
         } else {
@@ -438,13 +310,13 @@ TBcd BcdAdd(const TBcd& left, const TBcd& right) {
         a.Digits.Subtract(b.Digits);
     } else if (a.Digits.Add(b.Digits)) {
         if (places == 0) {
-            RaiseOverflow();
+            RaiseBcdOverflow();
         }
         a.Digits.ShiftRightDigits(1);
         a.Digits.SetTopDigitOne();
         --a.Places;
     }
-    return StorePacked(a);
+    return StorePackedBcd(a);
 }
 
 TBcd BcdSubtract(const TBcd& left, const TBcd& right) {
@@ -454,26 +326,26 @@ TBcd BcdSubtract(const TBcd& left, const TBcd& right) {
 }
 
 TBcd BcdMultiply(const TBcd& left, const TBcd& right) {
-    const TDecimal a = Unpack(left);
-    const TDecimal b = Unpack(right);
-    TDecimal product;
+    const TBcdDecimal a = UnpackBcd(left);
+    const TBcdDecimal b = UnpackBcd(right);
+    TBcdDecimal product;
     product.Coefficient = a.Coefficient * b.Coefficient;
     product.Places = a.Places + b.Places;
     product.Negative = a.Negative != b.Negative;
-    return PackOrOverflow(product);
+    return PackBcdOrOverflow(product);
 }
 
 // The quotient of the magnitudes cut after the 10th decimal, or after the 64th digit when it
 // has more than 54 integer digits.
 TBcd BcdDivide(const TBcd& left, const TBcd& right) {
-    const TDecimal a = Unpack(left);
-    const TDecimal b = Unpack(right);
+    const TBcdDecimal a = UnpackBcd(left);
+    const TBcdDecimal b = UnpackBcd(right);
     if (b.Coefficient.IsZero()) {
         throw EBcdException("decimal division by zero");
     }
-    TDecimal quotient;
+    TBcdDecimal quotient;
     if (a.Coefficient.IsZero()) {
-        return Pack(quotient);
+        return PackBcd(quotient);
     }
     // quotient * 10^10 = a.Coefficient * 10^(b.Places - a.Places + 10) / b.Coefficient
     const int shift = b.Places - a.Places + DivisionPlaces;
@@ -489,18 +361,18 @@ TBcd BcdDivide(const TBcd& left, const TBcd& right) {
     quotient.Negative = a.Negative != b.Negative;
     const int integerDigits = quotient.IntegerDigits();
     if (integerDigits > MaxDigits) {
-        RaiseOverflow();
+        RaiseBcdOverflow();
     }
     if (integerDigits > DivisionFullPlacesLimit) {
         AlignPlaces(quotient, MaxDigits - integerDigits);
     }
-    return Pack(quotient);
+    return PackBcd(quotient);
 }
 
 // Exact; agrees with the sign of BcdSubtract wherever that difference can be held.
 int BcdCompare(const TBcd& left, const TBcd& right) {
-    TDecimal a = Unpack(left);
-    TDecimal b = Unpack(right);
+    TBcdDecimal a = UnpackBcd(left);
+    TBcdDecimal b = UnpackBcd(right);
     const bool aZero = a.Coefficient.IsZero();
     const bool bZero = b.Coefficient.IsZero();
     const int aSign = aZero ? 0 : (a.Negative ? -1 : 1);
@@ -516,15 +388,24 @@ int BcdCompare(const TBcd& left, const TBcd& right) {
     return aSign * magnitudeOrder;
 }
 
+bool BcdIsValid(const TBcd& value) {
+    try {
+        LoadPackedBcd(value);
+        return true;
+    } catch (const EBcdException&) {
+        return false;
+    }
+}
+
 bool BcdIsZero(const TBcd& value) {
-    return Unpack(value).Coefficient.IsZero();
+    return UnpackBcd(value).Coefficient.IsZero();
 }
 
 // --- Display texts -----------------------------------------------------------------------------
 
 std::u16string BcdToGeneralText(const TBcd& value, int significantDigits) {
     const int digits = std::clamp(significantDigits, 1, MaxDigits);
-    TDecimal decimal = Unpack(value);
+    TBcdDecimal decimal = UnpackBcd(value);
     if (decimal.Coefficient.IsZero()) {
         return u"0";
     }
@@ -548,7 +429,7 @@ std::u16string BcdToGeneralText(const TBcd& value, int significantDigits) {
 }
 
 std::u16string BcdToPatternText(const TBcd& value, int decimals) {
-    TDecimal decimal = Unpack(value);
+    TBcdDecimal decimal = UnpackBcd(value);
     RoundHalfEven(decimal, std::clamp(decimals, 0, MaxDigits));
     const std::string text = PlainText(decimal);
     const auto integerBegin = decimal.Negative ? std::size_t{1} : std::size_t{0};

@@ -1,0 +1,9 @@
+#include "state/ExpressionHistory.h"
+
+namespace kalvio {
+
+void TExpressionHistory::Clear() {
+    *this = TExpressionHistory{};
+}
+
+} // namespace kalvio
