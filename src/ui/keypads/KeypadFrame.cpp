@@ -34,8 +34,8 @@ TKeypadButton* TKeypadFrame::AddButton(const QString& objectName, int row, int c
 
 void TKeypadFrame::SetScale(double scale) {
     FScale = scale;
-    setFixedSize(static_cast<int>(std::lround(DesignWidth * scale)),
-                 static_cast<int>(std::lround(DesignHeight * scale)));
+    setFixedSize(static_cast<int>(std::lrint(DesignWidth * scale)),
+                 static_cast<int>(std::lrint(DesignHeight * scale)));
     setStyleSheet(KeypadStyleSheet(scale));
     for (TKeypadButton* button : FButtons) {
         button->ApplyScale(scale);

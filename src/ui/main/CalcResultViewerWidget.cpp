@@ -23,6 +23,27 @@ QString TCalcResultViewerWidget::ShownText() {
     return QString::fromStdU16String(FViewer.DisplayText());
 }
 
+void TCalcResultViewerWidget::ShowValue(double value, const TBcd& bcdValue) {
+    FViewer.SetBcdValue(bcdValue);
+    FViewer.SetValue(value);
+    update();
+}
+
+void TCalcResultViewerWidget::ShowError(const std::u16string& message) {
+    FViewer.Error(message);
+    update();
+}
+
+void TCalcResultViewerWidget::ShowText(const std::u16string& text) {
+    FViewer.SetText(text);
+    update();
+}
+
+void TCalcResultViewerWidget::SetIsBigDecimal(bool isBigDecimal) {
+    FViewer.SetIsBigDecimal(isBigDecimal);
+    update();
+}
+
 QRect TCalcResultViewerWidget::TextRect() const {
     return QRect(0, VerticalInset, width(), std::max(0, height() - 2 * VerticalInset));
 }
