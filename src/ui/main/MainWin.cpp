@@ -416,10 +416,20 @@ bool TMainForm::IsTopMost() const {
     return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
-void TMainForm::ReshowWithFlags(Qt::WindowFlags flags, const QPoint& topLeft) {
+// Changing the flags recreates the window; the client area keeps its place on the screen,
+// whether the frame goes or comes. A frameless window carries none of the frame's hints, as Qt
+// would otherwise keep the frame.
+void TMainForm::ApplyWindowFlags(bool isTopMost, bool isTransparent) {
+    Qt::WindowFlags flags =
+        isTransparent ? Qt::Window | Qt::FramelessWindowHint : DesignWindowFlags;
+    flags.setFlag(Qt::WindowStaysOnTopHint, isTopMost);
+    if (flags == windowFlags()) {
+        return;
+    }
     const bool wasVisible = isVisible();
+    const QRect client = geometry();
     setWindowFlags(flags);
-    move(topLeft);
+    setGeometry(client);
     if (wasVisible) {
         show();
     }
@@ -427,7 +437,7 @@ void TMainForm::ReshowWithFlags(Qt::WindowFlags flags, const QPoint& topLeft) {
 
 void TMainForm::SetTopMost(bool isTopMost) {
     if (isTopMost != IsTopMost()) {
-        ReshowWithFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, isTopMost), pos());
+        ApplyWindowFlags(isTopMost, FIsTransparent);
     }
     if (isTopMost) {
         raise();
@@ -443,22 +453,12 @@ void TMainForm::MoveToBack() {
 }
 
 void TMainForm::ApplyTransparency(int percent) {
-    if (percent <= 0) {
-        if (FIsTransparent) {
-            // The frame comes back around the client area, which stays where it is.
-            FIsTransparent = false;
-            ReshowWithFlags(windowFlags().setFlag(Qt::FramelessWindowHint, false),
-                            geometry().topLeft() - FFrameOffset);
-        }
-        setWindowOpacity(1.0);
-        return;
+    const bool isTransparent = percent > 0;
+    if (isTransparent != FIsTransparent) {
+        FIsTransparent = isTransparent;
+        ApplyWindowFlags(IsTopMost(), isTransparent);
     }
-    if (!FIsTransparent) {
-        FFrameOffset = geometry().topLeft() - frameGeometry().topLeft();
-        FIsTransparent = true;
-        ReshowWithFlags(windowFlags().setFlag(Qt::FramelessWindowHint, true), geometry().topLeft());
-    }
-    setWindowOpacity(1.0 - std::min(percent, 100) / 100.0);
+    setWindowOpacity(isTransparent ? 1.0 - std::min(percent, 100) / 100.0 : 1.0);
 }
 
 // ---- Start and end ---------------------------------------------------------------------------
