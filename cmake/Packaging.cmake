@@ -59,8 +59,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# CPack puts the summary line in front of this.
 string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
-       "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n"
        "Kalvio is a desktop calculator: type a whole expression and see its value while\n"
        "you type. It computes in binary floating point or in exact 64-digit decimal\n"
        "arithmetic and keeps registers, named variables, a history and saved expressions.\n"

@@ -37,10 +37,15 @@ su tester -s /bin/sh -c '
         sleep 0.1
     done
     xwininfo -name Kalvio | grep -E "Window id|Width|Height|Map State"
-    xprop -name Kalvio WM_CLASS _KDE_NET_WM_DESKTOP_FILE 2>/dev/null || true
+    xprop -name Kalvio WM_CLASS | tee /tmp/wm_class.txt
     sleep 1
     xwd -root -silent >/tmp/window.xwd
     kill $kalvio; wait $kalvio || true
     kill $xvfb; wait $xvfb || true
     echo "kalvio mapped its window"
 '
+
+# The desktop ties the window to its entry (and icon) by this class on X11.
+wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/org.orvelle.Kalvio.desktop)
+grep -q "\"$wm_class\"" /tmp/wm_class.txt ||
+    { echo "window class is not StartupWMClass=$wm_class" >&2; exit 1; }
