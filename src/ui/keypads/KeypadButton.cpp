@@ -7,9 +7,7 @@ namespace kalvio {
 TKeypadButton::TKeypadButton(const QString& objectName, QRect designGeometry, int designFontSize,
                              QWidget* parent)
     : TStyledButton(objectName, QStringLiteral("KeyBtnStyle"), parent),
-      FDesignGeometry(designGeometry), FDesignFontSize(designFontSize) {
-    ApplyScale(1.0);
-}
+      FDesignGeometry(designGeometry), FDesignFontSize(designFontSize) {}
 
 void TKeypadButton::ApplyScale(double scale) {
     const auto scaled = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };

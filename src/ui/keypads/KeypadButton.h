@@ -7,7 +7,7 @@
 namespace kalvio {
 
 // A keypad key: a styled button whose place and font are given at design size and follow the
-// keypad's zoom.
+// keypad's zoom (ApplyScale, which also places it first).
 class TKeypadButton : public TStyledButton {
     Q_OBJECT
 

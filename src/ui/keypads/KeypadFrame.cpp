@@ -30,6 +30,9 @@ TKeypadButton* TKeypadFrame::AddButton(const QString& objectName, int row, int c
 }
 
 void TKeypadFrame::SetScale(double scale) {
+    if (scale == FScale && !FButtons.empty()) {
+        return;
+    }
     FScale = scale;
     setFixedSize(static_cast<int>(std::lrint(DesignWidth * scale)),
                  static_cast<int>(std::lrint(DesignHeight * scale)));

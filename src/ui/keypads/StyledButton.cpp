@@ -51,29 +51,32 @@ void TStyledButton::paintEvent(QPaintEvent* /*event*/) {
     painter.setBrush(isDown() ? style.PressedFace : style.Face);
     painter.drawRoundedRect(face, radius, radius);
 
+    painter.setPen(style.Text);
+    painter.setFont(font());
+    if (style.RaisedText.isEmpty()) {
+        painter.drawText(face, Qt::AlignCenter | Qt::TextSingleLine, text());
+        return;
+    }
+    DrawCaptionWithRaisedText(painter, face, style.RaisedText);
+}
+
+void TStyledButton::DrawCaptionWithRaisedText(QPainter& painter, const QRectF& face,
+                                              const QString& raised) const {
     const QString caption = text();
-    const QString& raised = style.RaisedText;
     const QFont captionFont = font();
     QFont raisedFont = captionFont;
     raisedFont.setPixelSize(
         std::max(1, static_cast<int>(captionFont.pixelSize() * RaisedTextSize)));
     const QFontMetricsF captionMetrics(captionFont);
     const double captionWidth = captionMetrics.horizontalAdvance(caption);
-    const double raisedWidth =
-        raised.isEmpty() ? 0.0 : QFontMetricsF(raisedFont).horizontalAdvance(raised);
+    const double raisedWidth = QFontMetricsF(raisedFont).horizontalAdvance(raised);
     const double left = face.center().x() - (captionWidth + raisedWidth) / 2;
     const double baseline =
         face.center().y() + (captionMetrics.ascent() - captionMetrics.descent()) / 2;
-
-    painter.setPen(style.Text);
-    painter.setFont(captionFont);
     painter.drawText(QPointF(left, baseline), caption);
-    if (!raised.isEmpty()) {
-        painter.setFont(raisedFont);
-        painter.drawText(
-            QPointF(left + captionWidth, baseline - captionMetrics.ascent() * RaisedTextLift),
-            raised);
-    }
+    painter.setFont(raisedFont);
+    painter.drawText(
+        QPointF(left + captionWidth, baseline - captionMetrics.ascent() * RaisedTextLift), raised);
 }
 
 } // namespace kalvio

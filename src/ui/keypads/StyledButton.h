@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QPushButton>
+#include <QRectF>
 #include <QString>
+
+class QPainter;
 
 namespace kalvio {
 
@@ -25,6 +28,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void DrawCaptionWithRaisedText(QPainter& painter, const QRectF& face,
+                                   const QString& raised) const;
+
     QString FStyleName;
     double FOutlineScale = 1.0;
 };

@@ -476,11 +476,12 @@ void TMainForm::FormShow() {
     FIsShown = true;
     AssignFunctionKeys();
     try {
-        FCalculator.RestoreState();
+        FCalculator.Start();
     } catch (const std::exception& error) {
+        // An unreadable file leaves the defaults; the window still comes up.
         qWarning("Kalvio: the settings could not be read: %s", error.what());
+        FCalculator.ApplyHistoryLimit();
     }
-    FCalculator.ApplyHistoryLimit();
     RestoreWindowGeometry();
     RestoreWindowStyle();
     FExpressionEdit->setFocus();
