@@ -18,10 +18,10 @@
 namespace kalvio {
 namespace {
 
-const std::u16string SyntaxErrorWord = u"Syntax error";
-const std::u16string ModeErrorWord = u"Mode Error";
+constexpr std::u16string_view SyntaxErrorWord = u"Syntax error";
+constexpr std::u16string_view ModeErrorWord = u"Mode Error";
 
-std::u16string ErrorWord(TExpressionErrorNumber errorNumber) {
+std::u16string_view ErrorWord(TExpressionErrorNumber errorNumber) {
     switch (errorNumber) {
     case enSyntaxError:
         return SyntaxErrorWord;
@@ -919,8 +919,8 @@ void TCalculator::ShowZero() {
     ShowValue({});
 }
 
-void TCalculator::ShowError(const std::u16string& Message) {
-    FDisplay.ShowError(Message);
+void TCalculator::ShowError(std::u16string_view Message) {
+    FDisplay.ShowError(std::u16string(Message));
 }
 
 void TCalculator::SetFieldText(const std::u16string& Text) {

@@ -20,6 +20,7 @@
 #include <deque>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -183,7 +184,7 @@ private:
     void EndVarCalcMode();
     void ShowValue(const TDualValue& Value);
     void ShowZero();
-    void ShowError(const std::u16string& Message);
+    void ShowError(std::u16string_view Message);
     void SetFieldText(const std::u16string& Text);
     int FieldLength() const;
     void ApplyDisplaySettings();
