@@ -1,6 +1,7 @@
 #include "ui/main/ProgramEntry.h"
 
 #include "state/SettingsPath.h"
+#include "ui/main/ApplicationIdentity.h"
 #include "ui/main/MainWin.h"
 #include "ui/main/UiFont.h"
 
@@ -31,21 +32,55 @@ std::optional<std::filesystem::path> SettingsFileOf(const QCommandLineParser& pa
     }
 }
 
-} // namespace
-
-int RunProgram(int argc, char* argv[], const std::function<void(TMainForm&)>& onShown) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kalvio"));
-    QApplication::setApplicationVersion(QStringLiteral(KALVIO_VERSION_STRING));
-    QApplication::setFont(UiFont(12));
-
-    QCommandLineParser parser;
+void DescribeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Kalvio, a scientific calculator."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({QStringLiteral("settings"),
                       QStringLiteral("Uses FILE instead of the user's settings file."),
                       QStringLiteral("FILE")});
+}
+
+// --help and --version are answered before Qt connects to a display, so they work without one
+// (over ssh, in a package check). Qt's own options are unknown here; those go the full way.
+std::optional<int> AnswerWithoutDisplay(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    if (!parser.parse(arguments)) {
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        const QCoreApplication application(argc, argv); // names the program in the usage line
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int RunProgram(int argc, char* argv[], const std::function<void(TMainForm&)>& onShown) {
+    QCoreApplication::setApplicationName(QStringLiteral("Kalvio"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KALVIO_VERSION_STRING));
+    if (const std::optional<int> status = AnswerWithoutDisplay(argc, argv)) {
+        return *status;
+    }
+    QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(DesktopFileName());
+    QApplication::setWindowIcon(ApplicationIcon());
+    QApplication::setFont(UiFont(12));
+
+    QCommandLineParser parser;
+    DescribeOptions(parser);
     if (!parser.parse(QApplication::arguments())) {
         std::fprintf(stderr, "kalvio: %s\n", qPrintable(parser.errorText()));
         return UsageError;
