@@ -388,6 +388,15 @@ int BcdCompare(const TBcd& left, const TBcd& right) {
     return aSign * magnitudeOrder;
 }
 
+bool BcdIsValid(const TBcd& value) {
+    try {
+        LoadPackedBcd(value);
+        return true;
+    } catch (const EBcdException&) {
+        return false;
+    }
+}
+
 bool BcdIsZero(const TBcd& value) {
     return UnpackBcd(value).Coefficient.IsZero();
 }

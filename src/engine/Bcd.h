@@ -62,6 +62,10 @@ TBcd BcdDivide(const TBcd& left, const TBcd& right);
 // -1, 0 or 1 by the sign of left - right.
 int BcdCompare(const TBcd& left, const TBcd& right);
 bool BcdIsZero(const TBcd& value);
+// Whether the value can be read: Precision at most 64 and every digit within it 0-9. Every other
+// operation raises EBcdException for a value that cannot be read, so a caller may use such a
+// value (e.g. Precision 0xFF) to mark "no decimal value".
+bool BcdIsValid(const TBcd& value);
 
 // The decimal general form with p significant digits (halves to even, scientific rewrite).
 std::u16string BcdToGeneralText(const TBcd& value, int significantDigits);

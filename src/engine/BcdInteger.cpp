@@ -119,12 +119,26 @@ template <std::uint32_t Divisor> std::uint32_t DivideLimbs(std::uint32_t* limbs,
     return static_cast<std::uint32_t>(remainder);
 }
 
+// Any other divisor: each partial quotient is below LimbBase, so the double estimate through the
+// reciprocal is off by less than 1 and one correction makes it exact, without a hardware
+// division per limb.
 std::uint32_t DivideLimbs(std::uint32_t* limbs, int size, std::uint32_t divisor) {
+    const double reciprocal = 1.0 / divisor;
     std::uint64_t remainder = 0;
     for (int index = size - 1; index >= 0; --index) {
         const std::uint64_t current = remainder * TBcdInteger::LimbBase + limbs[index];
-        limbs[index] = static_cast<std::uint32_t>(current / divisor);
-        remainder = current % divisor;
+        auto quotient = static_cast<std::uint64_t>(static_cast<double>(current) * reciprocal);
+        auto rest =
+            static_cast<std::int64_t>(current) - static_cast<std::int64_t>(quotient * divisor);
+        if (rest < 0) {
+            --quotient;
+            rest += divisor;
+        } else if (rest >= static_cast<std::int64_t>(divisor)) {
+            ++quotient;
+            rest -= divisor;
+        }
+        limbs[index] = static_cast<std::uint32_t>(quotient);
+        remainder = static_cast<std::uint64_t>(rest);
     }
     return static_cast<std::uint32_t>(remainder);
 }
@@ -355,17 +369,20 @@ void TBcdInteger::DivModLong(const TBcdInteger& dividend, const TBcdInteger& div
                 break;
             }
         }
+        // The products do not depend on the borrow, so only a short add chain is serial.
         std::uint64_t borrow = 0;
         for (int index = 0; index < n; ++index) {
-            const std::uint64_t product = estimate * v[index] + borrow;
-            const auto low = static_cast<std::uint32_t>(product % Base);
+            const std::uint64_t product = estimate * v[index];
+            auto difference = static_cast<std::int64_t>(u[index + j]) -
+                              static_cast<std::int64_t>(product % Base) -
+                              static_cast<std::int64_t>(borrow);
             borrow = product / Base;
-            if (u[index + j] >= low) {
-                u[index + j] -= low;
-            } else {
-                u[index + j] = u[index + j] + LimbBase - low;
+            // difference > -2 * Base, as the incoming borrow is at most Base.
+            while (difference < 0) {
+                difference += static_cast<std::int64_t>(Base);
                 ++borrow;
             }
+            u[index + j] = static_cast<std::uint32_t>(difference);
         }
         if (u[j + n] >= borrow) {
             u[j + n] -= static_cast<std::uint32_t>(borrow);
