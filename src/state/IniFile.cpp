@@ -447,6 +447,9 @@ TIniFile TIniFile::Parse(std::string_view bytes) {
     TIniFile file;
     std::u16string text;
     file.FIsDamaged = !DecodeUtf8(bytes, text) || bytes.find('\0') != std::string_view::npos;
+    // A NUL is damage the backup keeps; in any line it becomes a blank, as in a written value,
+    // so that the file saved from this one is clean.
+    std::replace(text.begin(), text.end(), u'\0', u' ');
     file.ParseText(text);
     return file;
 }

@@ -229,6 +229,18 @@ TEST(IniFile, MarksContentItCannotUnderstandAsDamaged) {
     EXPECT_EQ(file.ToBytes(), "\xEF\xBB\xBF[A]\r\nKey=1\r\n\r\n[C]\r\nKey=3\r\n\r\n");
 }
 
+TEST(IniFile, SavedFormOfADamagedFileIsClean) {
+    for (const std::string_view bytes : {
+             "; comment\0with a NUL\n[A]\nKey=1\n"sv,
+             "[A]\n; \xFF\0\nK\0ey=1\n[B\0]\nX=2\n"sv,
+         }) {
+        const std::string saved = TIniFile::Parse(bytes).ToBytes();
+        EXPECT_EQ(saved.find('\0'), std::string::npos) << saved;
+        EXPECT_FALSE(TIniFile::Parse(saved).IsDamaged()) << saved;
+        EXPECT_EQ(TIniFile::Parse(saved).ToBytes(), saved);
+    }
+}
+
 TEST(IniFile, BoundsForNumberedEntriesCountWhatTheFileHolds) {
     const TIniFile file = TIniFile::Parse("[A]\nX=1\nY=2\n[B]\n[a]\nZ=3\n");
     EXPECT_EQ(file.SectionCount(), 3u);
