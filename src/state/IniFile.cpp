@@ -470,12 +470,14 @@ void TIniFile::ParseText(std::u16string_view text) {
     enum { InPreamble, InSection, InBrokenSection } place = InPreamble;
     std::size_t start = 0;
     while (start <= text.size()) {
-        std::size_t end = text.find(u'\n', start);
+        // CR LF, LF and a lone CR all end a line, so no value read can hold a line break that
+        // writing it back would have to turn into a blank.
+        std::size_t end = text.find_first_of(u"\r\n", start);
         if (end == std::u16string_view::npos) {
             end = text.size();
         }
         const std::u16string_view line = Trim(text.substr(start, end - start));
-        start = end + 1;
+        start = text.substr(end).starts_with(u"\r\n") ? end + 2 : end + 1;
         if (line.empty()) {
             continue;
         }

@@ -38,7 +38,8 @@ public:
     // A missing file gives an empty INI file; a file that exists but cannot be read raises
     // EIniFileError.
     static TIniFile LoadFromFile(const std::filesystem::path& fileName);
-    // Parses the file's bytes; the byte-order mark is optional, LF and CR LF both end a line.
+    // Parses the file's bytes; the byte-order mark is optional; CR LF, LF and a lone CR each end
+    // a line.
     static TIniFile Parse(std::string_view bytes);
 
     // Replaces the file atomically: a temporary file in the same folder, then a rename.

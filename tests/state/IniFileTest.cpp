@@ -21,6 +21,14 @@ TEST(IniFile, ReadsWithOrWithoutByteOrderMarkAndEitherLineEnd) {
     }
 }
 
+TEST(IniFile, ALoneCarriageReturnEndsALine) {
+    const TIniFile file = TIniFile::Parse("[A]\rKey=a\rb=2\r\n\rOther=3\r");
+    EXPECT_EQ(file.ReadString(u"A", u"Key", u""), u"a");
+    EXPECT_EQ(file.ReadInteger(u"A", u"b", 0), 2);
+    EXPECT_EQ(file.ReadInteger(u"A", u"Other", 0), 3);
+    EXPECT_FALSE(file.IsDamaged());
+}
+
 TEST(IniFile, LooksUpSectionsAndKeysIgnoringCaseAndBlanks) {
     const TIniFile file = TIniFile::Parse("  [ Mode ]  \n"
                                           "  tOpMoSt \t=  1  \n"
