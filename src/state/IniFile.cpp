@@ -425,6 +425,11 @@ TIniFile TIniFile::LoadFromFile(const std::filesystem::path& fileName) {
     if (error || !fs::is_regular_file(status)) {
         throw EIniFileError("Cannot read", fileName);
     }
+    if (const std::uintmax_t size = fs::file_size(fileName, error); !error && size > MaxFileSize) {
+        TIniFile oversized;
+        oversized.FIsDamaged = true;
+        return oversized;
+    }
     std::ifstream in(fileName, std::ios::binary);
     if (!in) {
         throw EIniFileError("Cannot open", fileName);

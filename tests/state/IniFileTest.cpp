@@ -265,6 +265,16 @@ TEST_F(IniFileOnDisk, MissingFileIsEmptyAndUnreadableOneFails) {
     EXPECT_THROW(TIniFile::LoadFromFile(Folder()), EIniFileError);
 }
 
+TEST_F(IniFileOnDisk, AFileAboveTheSizeLimitIsNotReadAndCountsAsDamaged) {
+    const fs::path fileName = Folder() / "huge.ini";
+    std::string bytes = "[A]\nKey=1\n";
+    bytes.resize(TIniFile::MaxFileSize + 1, ';');
+    WriteBytes(fileName, bytes);
+    const TIniFile file = TIniFile::LoadFromFile(fileName);
+    EXPECT_FALSE(file.SectionExists(u"A"));
+    EXPECT_TRUE(file.IsDamaged());
+}
+
 TEST_F(IniFileOnDisk, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
     const fs::path fileName = Folder() / "settings.ini";
     WriteBytes(fileName, "[Old]\nKey=1\n");
