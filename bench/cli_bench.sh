@@ -11,13 +11,13 @@ lines=${2:-20000}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The same expressions in both syntaxes: arithmetic, parentheses, powers, roots, sine, logarithm
-# and exponential (radians, as bc computes them).
+# The same expressions in both syntaxes (radians, as bc computes them), in two mixes: "balanced"
+# (arithmetic, parentheses, powers, a root, and one line in three with sine, logarithm or
+# exponential) and "scientific" (a transcendental function on every line).
 python3 - "$lines" "$work" <<'PYTHON'
 import random, sys
 count, folder = int(sys.argv[1]), sys.argv[2]
-random.seed(20240611)
-forms = [
+balanced = [
     ("{a}+{b}*{c}", "{a}+{b}*{c}"),
     ("({a}-{b})/{c}", "({a}-{b})/{c}"),
     ("{a}.{b}*{c}.{d}-{e}", "{a}.{b}*{c}.{d}-{e}"),
@@ -27,28 +27,41 @@ forms = [
     ("ln({a})*{d}", "l({a})*{d}"),
     ("exp({c}/{d})-{b}", "e({c}/{d})-{b}"),
 ]
-with open(f"{folder}/kalvio.txt", "w") as kalvio, open(f"{folder}/bc.txt", "w") as bc:
-    for i in range(count):
-        values = dict(a=random.randint(1, 999), b=random.randint(1, 99),
-                      c=random.randint(1, 9), d=random.randint(1, 9), e=random.randint(1, 99))
-        k, b = forms[i % len(forms)]
-        kalvio.write(k.format(**values) + "\n")
-        bc.write(b.format(**values) + "\n")
+scientific = [
+    ("sin({a}/{b})*{c}", "s({a}/{b})*{c}"),
+    ("cos({c}.{d})+{a}", "c({c}.{d})+{a}"),
+    ("ln({a}.{b})/{c}", "l({a}.{b})/{c}"),
+    ("exp({c}/{d})-{b}", "e({c}/{d})-{b}"),
+]
+for name, forms in (("balanced", balanced), ("scientific", scientific)):
+    random.seed(20240611)
+    with open(f"{folder}/{name}.kalvio", "w") as kalvio, open(f"{folder}/{name}.bc", "w") as bc:
+        for i in range(count):
+            values = dict(a=random.randint(1, 999), b=random.randint(1, 99),
+                          c=random.randint(1, 9), d=random.randint(1, 9),
+                          e=random.randint(1, 99))
+            k, b = forms[i % len(forms)]
+            kalvio.write(k.format(**values) + "\n")
+            bc.write(b.format(**values) + "\n")
 PYTHON
 
 echo "== start to first answer: 2+3*4"
 printf '2+3*4\nquit\n' > "$work/one.bc"
 hyperfine --warmup 20 --runs 300 -N "$cli 2+3*4" "bc -lq $work/one.bc"
 
-echo "== $lines typical lines on standard input"
-hyperfine --warmup 2 --runs 10 --export-json "$work/batch.json" \
-    "$cli --angle rad < $work/kalvio.txt > /dev/null" \
-    "bc -l < $work/bc.txt > /dev/null"
-python3 - "$work/batch.json" "$lines" <<'PYTHON'
+for mix in balanced scientific; do
+    echo "== $lines typical lines on standard input ($mix mix)"
+    hyperfine --warmup 2 --runs 10 --export-json "$work/$mix.json" \
+        "$cli --angle rad < $work/$mix.kalvio > /dev/null" \
+        "bc -l < $work/$mix.bc > /dev/null"
+    # Wall time, and CPU time (user + system), which a busy machine disturbs less.
+    python3 - "$work/$mix.json" "$lines" <<'PYTHON'
 import json, sys
-results = json.load(open(sys.argv[1]))["results"]
+kalvio, bc = json.load(open(sys.argv[1]))["results"]
 lines = int(sys.argv[2])
-kalvio, bc = (r["mean"] for r in results)
-print(f"kalvio-cli: {lines / kalvio:,.0f} lines/s; bc -l: {lines / bc:,.0f} lines/s; "
-      f"kalvio-cli is {bc / kalvio:.1f}x faster")
+cpu = lambda r: r["user"] + r["system"]
+print(f"kalvio-cli: {lines / kalvio['mean']:,.0f} lines/s ({lines / cpu(kalvio):,.0f} per CPU "
+      f"second); bc -l: {lines / bc['mean']:,.0f} lines/s; kalvio-cli is "
+      f"{bc['mean'] / kalvio['mean']:.1f}x faster ({cpu(bc) / cpu(kalvio):.1f}x in CPU time)")
 PYTHON
+done

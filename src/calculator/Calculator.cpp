@@ -12,15 +12,16 @@
 #include <cmath>
 #include <cstdint>
 #include <exception>
+#include <iterator>
 #include <string_view>
 
 namespace kalvio {
 namespace {
 
-const std::u16string SyntaxErrorWord = u"Syntax error";
-const std::u16string ModeErrorWord = u"Mode Error";
+constexpr std::u16string_view SyntaxErrorWord = u"Syntax error";
+constexpr std::u16string_view ModeErrorWord = u"Mode Error";
 
-std::u16string ErrorWord(TExpressionErrorNumber errorNumber) {
+std::u16string_view ErrorWord(TExpressionErrorNumber errorNumber) {
     switch (errorNumber) {
     case enSyntaxError:
         return SyntaxErrorWord;
@@ -90,6 +91,8 @@ TCalculator::~TCalculator() = default;
 
 bool TCalculator::Calculate(bool AddHistory) {
     const TQuietField quiet(*this);
+    // No real-time value asked for before this Enter may show after it, a CALC step included.
+    FRealTimeCalculation.CancelPending();
     bool result = true;
     if (FIsVarCalcMode) {
         bool handled = false;
@@ -98,7 +101,6 @@ bool TCalculator::Calculate(bool AddHistory) {
             return result;
         }
     }
-    FRealTimeCalculation.CancelPending();
     const std::u16string text = ToHalfWidthUpper(FField.Text());
     if (!text.empty() && text.front() == u'@') {
         return ExecuteTypedCommand();
@@ -230,7 +232,7 @@ void TCalculator::AddHistoryEntry(const TCalculatorRegisters& EvaluatorState,
     entry.BcdValue = Value.BcdValue;
     FExpressionHistorys.push_back(std::move(entry));
     if (static_cast<std::int64_t>(FExpressionHistorys.size()) > FHistoryCount) {
-        FExpressionHistorys.erase(FExpressionHistorys.begin());
+        FExpressionHistorys.pop_front();
     }
     FExpressionHistoryIndex = static_cast<int>(FExpressionHistorys.size()) - 1;
 }
@@ -726,7 +728,7 @@ void TCalculator::ApplyDisplayMode(bool Recalc) {
     if (Recalc) {
         Calculate(false);
     }
-    if (FField.Text().empty()) {
+    if (FField.TextLength() == 0) {
         ShowZero();
     }
 }
@@ -917,8 +919,8 @@ void TCalculator::ShowZero() {
     ShowValue({});
 }
 
-void TCalculator::ShowError(const std::u16string& Message) {
-    FDisplay.ShowError(Message);
+void TCalculator::ShowError(std::u16string_view Message) {
+    FDisplay.ShowError(std::u16string(Message));
 }
 
 void TCalculator::SetFieldText(const std::u16string& Text) {
@@ -926,14 +928,22 @@ void TCalculator::SetFieldText(const std::u16string& Text) {
 }
 
 int TCalculator::FieldLength() const {
-    return static_cast<int>(FField.Text().size());
+    return FField.TextLength();
 }
 
 // Start and end, settings, constants and records.
 
+void TCalculator::Start() {
+    RestoreState();
+    ApplyHistoryLimit();
+}
+
 void TCalculator::RestoreState() {
     const TQuietField quiet(*this);
-    FAppData.Read(FSettingsFile, StoredLists());
+    std::vector<TExpressionHistory> history;
+    FAppData.Read(FSettingsFile, {&history, &FVariableDictionary, &FExpressionRecordList});
+    FExpressionHistorys.assign(std::make_move_iterator(history.begin()),
+                               std::make_move_iterator(history.end()));
     FIsDigitGroupingSeparator = FAppData.IsDigitGroupingSeparator;
     FEvents.DigitGroupingChanged(FIsDigitGroupingSeparator);
     FAngleMode = FAppData.AngleMode <= atGrad ? FAppData.AngleMode : atDeg;
@@ -983,10 +993,6 @@ void TCalculator::ApplyStoredDisplayMode() {
     UpdateResultModeButton();
 }
 
-TAppDataLists TCalculator::StoredLists() {
-    return {&FExpressionHistorys, &FVariableDictionary, &FExpressionRecordList};
-}
-
 void TCalculator::ApplyHistoryLimit() {
     FHistoryCount = FAppData.HistoryCount;
     const std::int64_t excess =
@@ -1019,7 +1025,8 @@ void TCalculator::SaveState() {
     FAppData.IsBigDecimal = FIsBigDecimal;
     FAppData.SignificantDigits = FSignificantDigits;
     FAppData.BcdSignificantDigits = FBcdSignificantDigits;
-    FAppData.Write(FSettingsFile, StoredLists());
+    std::vector<TExpressionHistory> history(FExpressionHistorys.begin(), FExpressionHistorys.end());
+    FAppData.Write(FSettingsFile, {&history, &FVariableDictionary, &FExpressionRecordList});
 }
 
 void TCalculator::ApplySettings() {

@@ -17,8 +17,10 @@
 #include "state/ExpressionHistory.h"
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -55,6 +57,8 @@ public:
     void RestoreState();
     void ApplyHistoryLimit();
     void SaveState();
+    // The calculator's part of the window's first showing: RestoreState, then ApplyHistoryLimit.
+    void Start();
     TAppData& AppData() { return FAppData; }
     // The settings file RestoreState reads and SaveState writes.
     const std::filesystem::path& SettingsFile() const { return FSettingsFile; }
@@ -127,7 +131,8 @@ public:
     // The state, for panels, front ends and tests.
     const TCalculatorRegisters& Registers() const { return FRegisters; }
     TVariableDictionary& VariableDictionary() { return FVariableDictionary; }
-    std::vector<TExpressionHistory>& ExpressionHistorys() { return FExpressionHistorys; }
+    // The history, oldest first; a bounded queue, so recording drops the oldest entry cheaply.
+    std::deque<TExpressionHistory>& ExpressionHistorys() { return FExpressionHistorys; }
     std::vector<std::u16string>& ExpressionRecordList() { return FExpressionRecordList; }
     int ExpressionHistoryIndex() const { return FExpressionHistoryIndex; }
     int HistoryCount() const { return FHistoryCount; }
@@ -179,12 +184,11 @@ private:
     void EndVarCalcMode();
     void ShowValue(const TDualValue& Value);
     void ShowZero();
-    void ShowError(const std::u16string& Message);
+    void ShowError(std::u16string_view Message);
     void SetFieldText(const std::u16string& Text);
     int FieldLength() const;
     void ApplyDisplaySettings();
     void ApplyStoredDisplayMode();
-    TAppDataLists StoredLists();
 
     TExpressionField& FField;
     TResultDisplay& FDisplay;
@@ -192,7 +196,7 @@ private:
 
     TCalculatorRegisters FRegisters;
     TVariableDictionary FVariableDictionary;
-    std::vector<TExpressionHistory> FExpressionHistorys;
+    std::deque<TExpressionHistory> FExpressionHistorys;
     std::vector<std::u16string> FExpressionRecordList;
     TAppData FAppData;
     std::filesystem::path FSettingsFile;
