@@ -106,11 +106,21 @@ void CreateFolderOf(const fs::path& fileName) {
     }
 }
 
-// What could not be understood is dropped on save, so the original is kept beside it.
+// What could not be understood is dropped on save, so the original is kept beside it. A hard
+// link keeps it without copying, however large it is: the save then puts a new file in its
+// place. A copy serves where no link can be made, and for a symbolic link, whose target the save
+// rewrites.
 void KeepBackupOf(const fs::path& fileName) {
     fs::path backup = fileName;
     backup += ".bak";
     std::error_code error;
+    if (!fs::is_symlink(fileName, error)) {
+        fs::remove(backup, error);
+        fs::create_hard_link(fileName, backup, error);
+        if (!error) {
+            return;
+        }
+    }
     fs::copy_file(fileName, backup, fs::copy_options::overwrite_existing, error);
     if (error) {
         throw EIniFileError("Cannot keep a backup of", fileName, error.message());

@@ -425,6 +425,11 @@ TIniFile TIniFile::LoadFromFile(const std::filesystem::path& fileName) {
     if (error || !fs::is_regular_file(status)) {
         throw EIniFileError("Cannot read", fileName);
     }
+    if (const std::uintmax_t size = fs::file_size(fileName, error); !error && size > MaxFileSize) {
+        TIniFile oversized;
+        oversized.FIsDamaged = true;
+        return oversized;
+    }
     std::ifstream in(fileName, std::ios::binary);
     if (!in) {
         throw EIniFileError("Cannot open", fileName);
@@ -447,6 +452,9 @@ TIniFile TIniFile::Parse(std::string_view bytes) {
     TIniFile file;
     std::u16string text;
     file.FIsDamaged = !DecodeUtf8(bytes, text) || bytes.find('\0') != std::string_view::npos;
+    // A NUL is damage the backup keeps; in any line it becomes a blank, as in a written value,
+    // so that the file saved from this one is clean.
+    std::replace(text.begin(), text.end(), u'\0', u' ');
     file.ParseText(text);
     return file;
 }
@@ -467,12 +475,14 @@ void TIniFile::ParseText(std::u16string_view text) {
     enum { InPreamble, InSection, InBrokenSection } place = InPreamble;
     std::size_t start = 0;
     while (start <= text.size()) {
-        std::size_t end = text.find(u'\n', start);
+        // CR LF, LF and a lone CR all end a line, so no value read can hold a line break that
+        // writing it back would have to turn into a blank.
+        std::size_t end = text.find_first_of(u"\r\n", start);
         if (end == std::u16string_view::npos) {
             end = text.size();
         }
         const std::u16string_view line = Trim(text.substr(start, end - start));
-        start = end + 1;
+        start = text.substr(end).starts_with(u"\r\n") ? end + 2 : end + 1;
         if (line.empty()) {
             continue;
         }

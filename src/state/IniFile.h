@@ -35,10 +35,16 @@ class TIniFile {
 public:
     TIniFile() = default;
 
+    // The largest file that is read. The calculator's own file stays far below it even with tens
+    // of thousands of history entries; a larger one would hold up the start for seconds.
+    static constexpr std::uintmax_t MaxFileSize = 16 * 1024 * 1024;
+
     // A missing file gives an empty INI file; a file that exists but cannot be read raises
-    // EIniFileError.
+    // EIniFileError. A file larger than MaxFileSize is not read: it gives an empty file marked as
+    // damaged, so that it is kept as a backup before it is replaced.
     static TIniFile LoadFromFile(const std::filesystem::path& fileName);
-    // Parses the file's bytes; the byte-order mark is optional, LF and CR LF both end a line.
+    // Parses the file's bytes; the byte-order mark is optional; CR LF, LF and a lone CR each end
+    // a line.
     static TIniFile Parse(std::string_view bytes);
 
     // Replaces the file atomically: a temporary file in the same folder, then a rename.

@@ -474,6 +474,25 @@ TEST_F(AppDataFile, ADamagedFileIsKeptAsBackupBeforeItIsReplaced) {
     EXPECT_FALSE(fs::exists(backup)) << "a sound file needs no backup";
 }
 
+TEST_F(AppDataFile, AnOversizedFileStartsFromDefaultsAndIsKeptWholeAsBackup) {
+    std::string huge = "[Mode]\nView=2\n[Expression]\nText=";
+    huge.resize(TIniFile::MaxFileSize + 1, '1');
+    WriteBytes(FileName(), huge);
+    TAppData data;
+    data.Read(FileName(), {});
+    EXPECT_EQ(data.ViewMode, vtNormal);
+    data.ViewMode = vtHex;
+    data.Write(FileName(), {});
+
+    fs::path backup = FileName();
+    backup += ".bak";
+    EXPECT_TRUE(ReadBytes(backup) == huge) << "the backup holds the original bytes";
+    TAppData reread;
+    reread.Read(FileName(), {});
+    EXPECT_EQ(reread.ViewMode, vtHex);
+    EXPECT_LT(fs::file_size(FileName()), 4096u);
+}
+
 TEST_F(AppDataFile, FileErrorsChangeNothing) {
     fs::create_directory(FileName()); // exists, but cannot be read as a file
     TAppData data;

@@ -21,6 +21,14 @@ TEST(IniFile, ReadsWithOrWithoutByteOrderMarkAndEitherLineEnd) {
     }
 }
 
+TEST(IniFile, ALoneCarriageReturnEndsALine) {
+    const TIniFile file = TIniFile::Parse("[A]\rKey=a\rb=2\r\n\rOther=3\r");
+    EXPECT_EQ(file.ReadString(u"A", u"Key", u""), u"a");
+    EXPECT_EQ(file.ReadInteger(u"A", u"b", 0), 2);
+    EXPECT_EQ(file.ReadInteger(u"A", u"Other", 0), 3);
+    EXPECT_FALSE(file.IsDamaged());
+}
+
 TEST(IniFile, LooksUpSectionsAndKeysIgnoringCaseAndBlanks) {
     const TIniFile file = TIniFile::Parse("  [ Mode ]  \n"
                                           "  tOpMoSt \t=  1  \n"
@@ -229,6 +237,18 @@ TEST(IniFile, MarksContentItCannotUnderstandAsDamaged) {
     EXPECT_EQ(file.ToBytes(), "\xEF\xBB\xBF[A]\r\nKey=1\r\n\r\n[C]\r\nKey=3\r\n\r\n");
 }
 
+TEST(IniFile, SavedFormOfADamagedFileIsClean) {
+    for (const std::string_view bytes : {
+             "; comment\0with a NUL\n[A]\nKey=1\n"sv,
+             "[A]\n; \xFF\0\nK\0ey=1\n[B\0]\nX=2\n"sv,
+         }) {
+        const std::string saved = TIniFile::Parse(bytes).ToBytes();
+        EXPECT_EQ(saved.find('\0'), std::string::npos) << saved;
+        EXPECT_FALSE(TIniFile::Parse(saved).IsDamaged()) << saved;
+        EXPECT_EQ(TIniFile::Parse(saved).ToBytes(), saved);
+    }
+}
+
 TEST(IniFile, BoundsForNumberedEntriesCountWhatTheFileHolds) {
     const TIniFile file = TIniFile::Parse("[A]\nX=1\nY=2\n[B]\n[a]\nZ=3\n");
     EXPECT_EQ(file.SectionCount(), 3u);
@@ -243,6 +263,16 @@ TEST_F(IniFileOnDisk, MissingFileIsEmptyAndUnreadableOneFails) {
     EXPECT_FALSE(missing.SectionExists(u"Position"));
     EXPECT_FALSE(missing.IsDamaged());
     EXPECT_THROW(TIniFile::LoadFromFile(Folder()), EIniFileError);
+}
+
+TEST_F(IniFileOnDisk, AFileAboveTheSizeLimitIsNotReadAndCountsAsDamaged) {
+    const fs::path fileName = Folder() / "huge.ini";
+    std::string bytes = "[A]\nKey=1\n";
+    bytes.resize(TIniFile::MaxFileSize + 1, ';');
+    WriteBytes(fileName, bytes);
+    const TIniFile file = TIniFile::LoadFromFile(fileName);
+    EXPECT_FALSE(file.SectionExists(u"A"));
+    EXPECT_TRUE(file.IsDamaged());
 }
 
 TEST_F(IniFileOnDisk, SaveReplacesTheFileAndLeavesNoTemporaryFile) {
