@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <exception>
+#include <iterator>
 #include <string_view>
 
 namespace kalvio {
@@ -230,7 +231,7 @@ void TCalculator::AddHistoryEntry(const TCalculatorRegisters& EvaluatorState,
     entry.BcdValue = Value.BcdValue;
     FExpressionHistorys.push_back(std::move(entry));
     if (static_cast<std::int64_t>(FExpressionHistorys.size()) > FHistoryCount) {
-        FExpressionHistorys.erase(FExpressionHistorys.begin());
+        FExpressionHistorys.pop_front();
     }
     FExpressionHistoryIndex = static_cast<int>(FExpressionHistorys.size()) - 1;
 }
@@ -726,7 +727,7 @@ void TCalculator::ApplyDisplayMode(bool Recalc) {
     if (Recalc) {
         Calculate(false);
     }
-    if (FField.Text().empty()) {
+    if (FField.TextLength() == 0) {
         ShowZero();
     }
 }
@@ -926,14 +927,17 @@ void TCalculator::SetFieldText(const std::u16string& Text) {
 }
 
 int TCalculator::FieldLength() const {
-    return static_cast<int>(FField.Text().size());
+    return FField.TextLength();
 }
 
 // Start and end, settings, constants and records.
 
 void TCalculator::RestoreState() {
     const TQuietField quiet(*this);
-    FAppData.Read(FSettingsFile, StoredLists());
+    std::vector<TExpressionHistory> history;
+    FAppData.Read(FSettingsFile, {&history, &FVariableDictionary, &FExpressionRecordList});
+    FExpressionHistorys.assign(std::make_move_iterator(history.begin()),
+                               std::make_move_iterator(history.end()));
     FIsDigitGroupingSeparator = FAppData.IsDigitGroupingSeparator;
     FEvents.DigitGroupingChanged(FIsDigitGroupingSeparator);
     FAngleMode = FAppData.AngleMode <= atGrad ? FAppData.AngleMode : atDeg;
@@ -983,10 +987,6 @@ void TCalculator::ApplyStoredDisplayMode() {
     UpdateResultModeButton();
 }
 
-TAppDataLists TCalculator::StoredLists() {
-    return {&FExpressionHistorys, &FVariableDictionary, &FExpressionRecordList};
-}
-
 void TCalculator::ApplyHistoryLimit() {
     FHistoryCount = FAppData.HistoryCount;
     const std::int64_t excess =
@@ -1019,7 +1019,8 @@ void TCalculator::SaveState() {
     FAppData.IsBigDecimal = FIsBigDecimal;
     FAppData.SignificantDigits = FSignificantDigits;
     FAppData.BcdSignificantDigits = FBcdSignificantDigits;
-    FAppData.Write(FSettingsFile, StoredLists());
+    std::vector<TExpressionHistory> history(FExpressionHistorys.begin(), FExpressionHistorys.end());
+    FAppData.Write(FSettingsFile, {&history, &FVariableDictionary, &FExpressionRecordList});
 }
 
 void TCalculator::ApplySettings() {

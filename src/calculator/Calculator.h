@@ -17,6 +17,7 @@
 #include "state/ExpressionHistory.h"
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -127,7 +128,8 @@ public:
     // The state, for panels, front ends and tests.
     const TCalculatorRegisters& Registers() const { return FRegisters; }
     TVariableDictionary& VariableDictionary() { return FVariableDictionary; }
-    std::vector<TExpressionHistory>& ExpressionHistorys() { return FExpressionHistorys; }
+    // The history, oldest first; a bounded queue, so recording drops the oldest entry cheaply.
+    std::deque<TExpressionHistory>& ExpressionHistorys() { return FExpressionHistorys; }
     std::vector<std::u16string>& ExpressionRecordList() { return FExpressionRecordList; }
     int ExpressionHistoryIndex() const { return FExpressionHistoryIndex; }
     int HistoryCount() const { return FHistoryCount; }
@@ -184,7 +186,6 @@ private:
     int FieldLength() const;
     void ApplyDisplaySettings();
     void ApplyStoredDisplayMode();
-    TAppDataLists StoredLists();
 
     TExpressionField& FField;
     TResultDisplay& FDisplay;
@@ -192,7 +193,7 @@ private:
 
     TCalculatorRegisters FRegisters;
     TVariableDictionary FVariableDictionary;
-    std::vector<TExpressionHistory> FExpressionHistorys;
+    std::deque<TExpressionHistory> FExpressionHistorys;
     std::vector<std::u16string> FExpressionRecordList;
     TAppData FAppData;
     std::filesystem::path FSettingsFile;

@@ -20,7 +20,9 @@ TDualValue CombineDual(const TDualValue& left, const TDualValue& right, double v
         return result;
     }
     try {
-        result.BcdValue = operation(left.BcdValue, right.BcdValue);
+        // Through a local: a failing operation may have written part of its result already.
+        const TBcd bcdValue = operation(left.BcdValue, right.BcdValue);
+        result.BcdValue = bcdValue;
     } catch (const EBcdException&) {
         result.IsBcdValid = false;
     }
@@ -33,7 +35,9 @@ TDualValue TDualValue::FromDouble(double value) {
     TDualValue result;
     result.Value = value;
     try {
-        result.BcdValue = DoubleToBcd(value);
+        // Through a local: a failing conversion may have written part of its result already.
+        const TBcd bcdValue = DoubleToBcd(value);
+        result.BcdValue = bcdValue;
     } catch (const EBcdException&) {
         result.IsBcdValid = false;
     }

@@ -11,6 +11,7 @@ public:
     virtual ~TExpressionField() = default;
 
     virtual std::u16string Text() const = 0;
+    virtual int TextLength() const = 0;
     // Replaces the text; the selection goes and the caret moves to the end.
     virtual void SetText(const std::u16string& text) = 0;
     virtual int CaretPosition() const = 0;

@@ -13,6 +13,7 @@ namespace kalvio {
 class TMemoryExpressionField : public TExpressionField {
 public:
     std::u16string Text() const override { return FText; }
+    int TextLength() const override { return static_cast<int>(FText.size()); }
     void SetText(const std::u16string& text) override;
     int CaretPosition() const override { return FCaret; }
     int SelectionStart() const override { return FSelectionStart; }

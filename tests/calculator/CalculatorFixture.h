@@ -17,7 +17,7 @@ protected:
     std::u16string Shown() { return Session.Display.ShownText(); }
     std::u16string FieldText() const { return Session.Field.Text(); }
     const TCalculatorRegisters& Registers() const { return Calc.Registers(); }
-    const std::vector<TExpressionHistory>& History() { return Calc.ExpressionHistorys(); }
+    const std::deque<TExpressionHistory>& History() { return Calc.ExpressionHistorys(); }
     bool IsWholeTextSelected() const {
         return Session.Field.SelectionStart() == 0 &&
                Session.Field.SelectionLength() == static_cast<int>(FieldText().size());
