@@ -21,6 +21,7 @@ public:
     explicit TExpressionEdit(QWidget* parent);
 
     std::u16string Text() const override;
+    int TextLength() const override { return static_cast<int>(text().size()); }
     void SetText(const std::u16string& text) override;
     int CaretPosition() const override;
     int SelectionStart() const override;
