@@ -1,6 +1,9 @@
 #include "engine/Bcd.h"
+#include "engine/BcdPower.h"
 
 #include <benchmark/benchmark.h>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -50,5 +53,56 @@ void BM_StrToBcd(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StrToBcd);
+
+} // namespace
+
+namespace {
+
+// x^n for the bases and exponents of the power targets; Arg(i) picks the case.
+struct TPowerCase {
+    const char16_t* Base;
+    std::int32_t Exponent;
+};
+
+const TPowerCase PowerCases[] = {
+    // every exponent up to 10,000
+    {u"2", 212},
+    {u"1.0000001", 7},
+    {u"0.99", -10000},
+    {u"0.999", -10000},
+    {u"1.01", -10000},
+    {u"0.9999999", -10000},
+    {u"0.990000000000000000000000000000000000000000000000000000000000001", -10000},
+    {u"1.0000000000000000000000000000000000000000000000000000000000001", -10000},
+    // shortcuts at any exponent
+    {u"1", 2147483647},
+    {u"-1", -2147483647},
+    {u"2", -2147483647},
+    {u"0.9999999999", -2147483647},
+    {u"1.0000000001", -2147483647},
+    {u"0.999999999", -2147483647},
+    // the slowest ones: a long shrinking walk on 64 digits, and the round budget
+    {u"1.00001000000000000000000000000000000000000000000000000000000001", -2147483647},
+    {u"0.9999990000000000000000000000000000001", -2147483647},
+    {u"0.999999", -2147483647},
+};
+
+void BM_BcdPower(benchmark::State& state) {
+    const TPowerCase& power = PowerCases[state.range(0)];
+    const TBcd base = StrToBcd(power.Base);
+    std::string label(power.Base, power.Base + std::char_traits<char16_t>::length(power.Base));
+    state.SetLabel(label.substr(0, 20) + "^" + std::to_string(power.Exponent));
+    for (auto _ : state) {
+        try {
+            benchmark::DoNotOptimize(kalvio::BcdPower(base, power.Exponent));
+        } catch (const kalvio::EBcdException&) {
+            // overflow and the round budget are outcomes too
+        }
+    }
+}
+BENCHMARK(BM_BcdPower)
+    ->DenseRange(0, std::size(PowerCases) - 1)
+    ->Unit(benchmark::kMicrosecond)
+    ->MeasureProcessCPUTime();
 
 } // namespace

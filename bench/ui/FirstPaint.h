@@ -23,6 +23,13 @@ inline double MillisecondsSinceProcessStart() {
     return nowMs - startTicks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
+// Milliseconds of processor time (user and system) this process has used so far.
+inline double ProcessorMilliseconds() {
+    timespec used{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    return used.tv_sec * 1000.0 + used.tv_nsec / 1e6;
+}
+
 // Prints the time of the first paint of the watched window, then ends the program, unless
 // `stay` is set (for the memory measurement).
 class TFirstPaintProbe : public QObject {
@@ -34,7 +41,8 @@ public:
             FIsReported = true;
             // Measured after the paint has been handed to the window system.
             QTimer::singleShot(0, [] {
-                std::printf("first-paint-ms %.1f\n", MillisecondsSinceProcessStart());
+                std::printf("first-paint-ms %.1f cpu-ms %.1f\n", MillisecondsSinceProcessStart(),
+                            ProcessorMilliseconds());
                 std::fflush(stdout);
             });
             if (!FStay) {

@@ -91,6 +91,8 @@ TCalculator::~TCalculator() = default;
 
 bool TCalculator::Calculate(bool AddHistory) {
     const TQuietField quiet(*this);
+    // No real-time value asked for before this Enter may show after it, a CALC step included.
+    FRealTimeCalculation.CancelPending();
     bool result = true;
     if (FIsVarCalcMode) {
         bool handled = false;
@@ -99,7 +101,6 @@ bool TCalculator::Calculate(bool AddHistory) {
             return result;
         }
     }
-    FRealTimeCalculation.CancelPending();
     const std::u16string text = ToHalfWidthUpper(FField.Text());
     if (!text.empty() && text.front() == u'@') {
         return ExecuteTypedCommand();
@@ -931,6 +932,11 @@ int TCalculator::FieldLength() const {
 }
 
 // Start and end, settings, constants and records.
+
+void TCalculator::Start() {
+    RestoreState();
+    ApplyHistoryLimit();
+}
 
 void TCalculator::RestoreState() {
     const TQuietField quiet(*this);

@@ -56,6 +56,8 @@ public:
     void RestoreState();
     void ApplyHistoryLimit();
     void SaveState();
+    // The calculator's part of the window's first showing: RestoreState, then ApplyHistoryLimit.
+    void Start();
     TAppData& AppData() { return FAppData; }
     // The settings file RestoreState reads and SaveState writes.
     const std::filesystem::path& SettingsFile() const { return FSettingsFile; }

@@ -16,14 +16,39 @@ TCalculatorSession::TCalculatorSession() : Calculator(Field, Display, Events, Ex
 }
 
 void TCalculatorSession::Type(std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    // Without change notifications the characters the key handler lets through can go into the
+    // field together; they are the same edit.
+    const bool isBatched = !Field.OnChange;
+    std::size_t pendingStart = 0;
+    std::size_t pendingLength = 0;
+    const auto flush = [&] {
+        if (pendingLength > 0) {
+            Field.TypeText(text.substr(pendingStart, pendingLength));
+            pendingLength = 0;
+        }
+    };
+    for (std::size_t i = 0; i < text.size();) {
         const std::size_t units =
             IsHighSurrogate(text[i]) && i + 1 < text.size() ? std::size_t{2} : std::size_t{1};
-        if (!Calculator.ExpressionEditKeyDown(0, text[i])) {
-            Field.TypeText(std::u16string(text.substr(i, units)));
+        // The handler may change the field (a first operator after a result gives "ANS"), so
+        // it sees the field with everything typed before.
+        if (!isBatched || Calculator.IsCalc()) {
+            flush();
         }
-        i += units - 1;
+        if (!Calculator.ExpressionEditKeyDown(0, text[i])) {
+            if (pendingLength == 0) {
+                pendingStart = i;
+            }
+            pendingLength += units;
+            if (!isBatched) {
+                flush();
+            }
+        } else {
+            flush();
+        }
+        i += units;
     }
+    flush();
 }
 
 void TCalculatorSession::PressKey(std::uint16_t key) {

@@ -32,7 +32,7 @@ void TMemoryExpressionField::Select(int start, int length) {
     FCaret = FSelectionStart + FSelectionLength;
 }
 
-void TMemoryExpressionField::TypeText(const std::u16string& typed) {
+void TMemoryExpressionField::TypeText(std::u16string_view typed) {
     const int start = FSelectionLength > 0 ? FSelectionStart : FCaret;
     FText.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(FSelectionLength),
                   typed);

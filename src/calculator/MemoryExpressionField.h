@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace kalvio {
 
@@ -24,7 +25,7 @@ public:
 
     // What the field does with a typed character the key handler did not swallow: it replaces
     // the selection, or is inserted at the caret, and the caret follows it.
-    void TypeText(const std::u16string& typed);
+    void TypeText(std::u16string_view typed);
     // What the field does with a key without a character that the key handler did not swallow:
     // caret keys move the caret, Backspace and Delete edit. False for keys it does not handle.
     bool ApplyKey(std::uint16_t key);

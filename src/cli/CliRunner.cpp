@@ -111,7 +111,7 @@ int RunCli(const TCliOptions& options, std::istream& in, std::ostream& out, std:
     if (options.SettingsFile) {
         try {
             calculator.SetSettingsFile(*options.SettingsFile);
-            calculator.RestoreState();
+            calculator.Start();
             session.Events.IsTopMost = calculator.AppData().IsTopMost;
         } catch (const std::exception& error) {
             err << "kalvio-cli: cannot read settings file '" << *options.SettingsFile

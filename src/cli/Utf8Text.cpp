@@ -80,23 +80,32 @@ void AppendCodePoint(std::string& out, char32_t codePoint) {
 } // namespace
 
 std::u16string Utf8ToUtf16(std::string_view text) {
-    std::u16string result;
-    result.reserve(text.size());
+    std::u16string result(text.size(), u'\0');
+    std::size_t length = 0;
     std::size_t index = 0;
     while (index < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[index]);
+        if (byte < 0x80) {
+            result[length++] = byte;
+            ++index;
+            continue;
+        }
         const char32_t codePoint = DecodeUtf8(text, index);
+        // Never longer than the UTF-8 text: a four-byte sequence gives two units.
         if (codePoint < 0x10000) {
-            result += static_cast<char16_t>(codePoint);
+            result[length++] = static_cast<char16_t>(codePoint);
         } else {
             const char32_t offset = codePoint - 0x10000;
-            result += static_cast<char16_t>(0xD800 + (offset >> 10));
-            result += static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
+            result[length++] = static_cast<char16_t>(0xD800 + (offset >> 10));
+            result[length++] = static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
         }
     }
+    result.resize(length);
     return result;
 }
 
 void AppendUtf8(std::string& out, std::u16string_view text) {
+    out.reserve(out.size() + text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
         if (unit < 0x80) {

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace kalvio {
 
@@ -74,8 +73,6 @@ void RoundHalfEven(TBcdDecimal& value, int places) {
     }
     StripTrailingZeros(value);
 }
-
-// --- Text to decimal ---------------------------------------------------------------------------
 
 bool IsBlank(char16_t character) {
     return character == u' ' || character == u'\t';
@@ -223,8 +220,6 @@ bool TDecimalTextReader::ReadExponent(int& exponent) {
 
 } // namespace
 
-// --- Conversions -------------------------------------------------------------------------------
-
 bool TryStrToBcd(std::u16string_view text, TBcd& value) {
     TBcdDecimal decimal;
     if (!TDecimalTextReader(text).Read(decimal)) {
@@ -285,8 +280,6 @@ std::int32_t BcdToInteger(const TBcd& value, bool truncate) {
     return static_cast<std::int32_t>(decimal.Negative ? -static_cast<std::int64_t>(magnitude)
                                                       : static_cast<std::int64_t>(magnitude));
 }
-
-// --- Arithmetic --------------------------------------------------------------------------------
 
 // Both operands are cut to the same places, as many as 64 digits leave beside the longer integer
 // part; the aligned sum is exact, and a carry beyond 64 digits costs one more decimal.
@@ -400,8 +393,6 @@ bool BcdIsValid(const TBcd& value) {
 bool BcdIsZero(const TBcd& value) {
     return UnpackBcd(value).Coefficient.IsZero();
 }
-
-// --- Display texts -----------------------------------------------------------------------------
 
 std::u16string BcdToGeneralText(const TBcd& value, int significantDigits) {
     const int digits = std::clamp(significantDigits, 1, MaxDigits);

@@ -1,6 +1,5 @@
 #include "engine/BcdExpression.h"
 
-#include "engine/BcdPower.h"
 #include "engine/EngineErrors.h"
 
 #include <array>
@@ -44,6 +43,7 @@ TBcd TBcdExpression::Calc() {
         return Zero();
     }
     StartScan();
+    FPowerBudget = TBcdPowerBudget();
     NextToken();
     const TBcd result = EvalSum();
     if (Token != ekNewLine) {
@@ -201,32 +201,40 @@ TBcd TBcdExpression::Power(const TBcd& x, const TBcd& y) {
     } catch (const EConvertError&) {
         RaiseError(enNanError);
     }
-    return BcdPower(x, n);
+    return BcdPower(x, n, FPowerBudget);
 }
 
-// n! = n x (n-1)! for 0 < n <= 69 and 0! = 1, on the decimal value: a non-integer recurses
-// below zero and fails there, like a negative n; beyond 69 fails at once. The product is formed
-// from the innermost factor outwards, as the recursion does; 50! and beyond overflow.
+// n! = n x (n-1)! for 0 < n <= 69 and 0! = 1, on the decimal value. Beyond 69 fails at once; a
+// negative or non-integral n recurses below zero and fails there before any product is formed.
+// For an integer the products are 1!, 2!, ..., n!, exact up to 49! (63 digits) and beyond 64
+// digits from 50! on, so the results are a table and 50! to 69! the decimal overflow error.
 TBcd TBcdExpression::Factorial(const TBcd& x) {
-    static const TBcd largest = IntegerToBcd(69);
-    std::array<TBcd, 70> factors{};
-    std::size_t count = 0;
-    TBcd n = x;
-    while (BcdCompare(n, Zero()) > 0) {
-        if (BcdCompare(n, largest) > 0) {
-            RaiseError(enNanError);
+    constexpr int Largest = 69;
+    constexpr int LargestHeld = 49;
+    static const std::array<TBcd, LargestHeld + 1> factorials = [] {
+        std::array<TBcd, LargestHeld + 1> table{};
+        table[0] = One();
+        for (std::size_t n = 1; n < table.size(); ++n) {
+            table[n] = BcdMultiply(IntegerToBcd(static_cast<std::int64_t>(n)), table[n - 1]);
         }
-        factors[count++] = n;
-        n = BcdSubtract(n, One());
-    }
-    if (!BcdIsZero(n)) {
+        return table;
+    }();
+    if (BcdCompare(x, IntegerToBcd(Largest)) > 0) {
         RaiseError(enNanError);
     }
-    TBcd result = One();
-    while (count > 0) {
-        result = BcdMultiply(factors[--count], result);
+    std::int32_t n = -1;
+    try {
+        n = BcdToInteger(x, false);
+    } catch (const EConvertError&) {
+        RaiseError(enNanError);
     }
-    return result;
+    if (n < 0) {
+        RaiseError(enNanError);
+    }
+    if (n > LargestHeld) {
+        throw EBcdOverflowException("decimal overflow");
+    }
+    return factorials[static_cast<std::size_t>(n)];
 }
 
 } // namespace kalvio

@@ -2,6 +2,7 @@
 
 #include "engine/BaseExpression.h"
 #include "engine/Bcd.h"
+#include "engine/BcdPower.h"
 
 namespace kalvio {
 
@@ -12,9 +13,10 @@ namespace kalvio {
 // and the coordinate conversions are syntax errors. Quotients keep 10 decimals, cut (BcdDivide).
 //
 // Failures: EExpressionError for the grammar and the domain errors; the decimal library's
-// EBcdException (an invalid number text, a division by zero) and EBcdOverflowException (a result
-// beyond 64 digits) pass through unchanged; DIV and MOD raise EIntegerDivisionError for a zero
-// divisor and EConvertError for an operand outside the 32-bit range.
+// EBcdException (an invalid number text, a division by zero, negative powers beyond the work
+// budget of one evaluation) and EBcdOverflowException (a result beyond 64 digits) pass through
+// unchanged; DIV and MOD raise EIntegerDivisionError for a zero divisor and EConvertError for an
+// operand outside the 32-bit range.
 class TBcdExpression : public TBaseExpression {
 public:
     // The value of the key list; 0 when none was set.
@@ -38,6 +40,9 @@ protected:
 private:
     TBcd Power(const TBcd& x, const TBcd& y);
     TBcd Factorial(const TBcd& x);
+
+    // Shared by the powers of one Calc.
+    TBcdPowerBudget FPowerBudget;
 };
 
 } // namespace kalvio

@@ -1,6 +1,7 @@
 #include "engine/BcdPower.h"
 
 #include "engine/BcdDecimal.h"
+#include "engine/BcdReciprocalDivisor.h"
 
 namespace kalvio {
 
@@ -13,17 +14,17 @@ constexpr std::uint64_t QuotientOne = 10'000'000'000; // 1 with ten decimals
 constexpr int QuotientPlaces = 10;
 // A quotient keeps QuotientPlaces decimals while it has at most this many integer digits.
 constexpr int FullPlacesDigits = TBcd::MaxDigits - QuotientPlaces;
-// A round on 128-bit integers costs about a tenth of one on TBcdInteger.
+// The budget's units for a round on 128-bit integers, a single step by a one-limb base or
+// through a reciprocal, and a round or a long division on TBcdInteger: about 20 ns each.
 constexpr std::int64_t NativeRoundCost = 1;
 constexpr std::int64_t WideRoundCost = 10;
+constexpr std::int64_t DirectStepCost = 3;
+// Stretches this short are taken as single steps.
+constexpr std::uint64_t ShortStretchSteps = 3;
 constexpr std::uint64_t NativeBound = std::uint64_t{1} << 62;
-// Shrinking quotients reach 0 within about 110000 rounds; the larger allowance only guards
-// against a fault in that reasoning.
-constexpr std::int64_t ShrinkingAllowance = 4;
-
-[[noreturn]] void RaiseTooManyRounds() {
-    throw EBcdException("the power needs too many steps");
-}
+// From this many limbs on, a base's quotients are cheaper through its reciprocal than by long
+// division.
+constexpr int ReciprocalMinLimbs = 4;
 
 TBcd PositivePower(const TBcd& base, std::int64_t steps) {
     TBcd result = IntegerToBcd(1);
@@ -127,12 +128,16 @@ private:
 // Every quotient of the run, as Scaled / 10^Places.
 class TQuotientSteps {
 public:
-    TQuotientSteps(const TBcdDecimal& base, std::int64_t steps)
-        : FBase(base.Coefficient), FBasePlaces(base.Places), FRemaining(steps) {
+    TQuotientSteps(const TBcdDecimal& base, std::int64_t steps, TBcdPowerBudget& budget)
+        : FBase(base.Coefficient), FBasePlaces(base.Places), FRemaining(steps), FBudget(budget) {
         const TBcdInteger one = TBcdInteger::Pow10(FBasePlaces);
         FGrowing = FBase < one;
         FDelta = FGrowing ? one - FBase : FBase - one;
-        FSingleStepBound = (FBase + FDelta - TBcdInteger(1)) / FDelta;
+        const TBcdInteger stretchDelta = FDelta * TBcdInteger(ShortStretchSteps);
+        FDirectStepBound = (FBase + stretchDelta - TBcdInteger(1)) / stretchDelta;
+        if (FBase.LimbCount() >= ReciprocalMinLimbs) {
+            FReciprocal = TBcdReciprocalDivisor(FBase, FBasePlaces);
+        }
     }
 
     TBcdDecimal Run();
@@ -143,22 +148,19 @@ private:
     bool RunNative(TQuotientWalk<TUInt128> walk);
     bool RunWide(TQuotientWalk<TBcdInteger> walk);
     void DivideOnce();
-    bool Spend(std::int64_t cost) {
-        FRounds += cost;
-        if (FRounds > MaxBcdPowerRounds * WideRoundCost * (FGrowing ? 1 : ShrinkingAllowance)) {
-            RaiseTooManyRounds();
-        }
-        return true;
-    }
+    void Spend(std::int64_t cost) { FBudget.Spend(cost); }
 
     TBcdInteger FBase; // x = FBase / 10^FBasePlaces
     int FBasePlaces;
     TBcdInteger FDelta; // |10^FBasePlaces - FBase|
     bool FGrowing = false;
-    // From this step on a stretch has a single step: step * FDelta >= FBase.
-    TBcdInteger FSingleStepBound;
+    // From this step on stretches have at most about ShortStretchSteps steps
+    // (step * FDelta * ShortStretchSteps >= FBase), and single divisions are cheaper.
+    TBcdInteger FDirectStepBound;
+    // Quotients with ten decimals, for bases of several limbs.
+    TBcdReciprocalDivisor FReciprocal{TBcdInteger(), 0};
     std::int64_t FRemaining;
-    std::int64_t FRounds = 0;
+    TBcdPowerBudget& FBudget;
     TBcdInteger FScaled = TBcdInteger::Pow10(QuotientPlaces);
     int FPlaces = QuotientPlaces;
 };
@@ -174,7 +176,6 @@ TBcdDecimal TQuotientSteps::Run() {
     // Growing quotients whose stretches are single steps; beyond 54 integer digits only a few
     // steps remain before they overflow.
     while (singleSteps && FRemaining > 0) {
-        Spend(WideRoundCost);
         DivideOnce();
     }
     TBcdDecimal result;
@@ -201,13 +202,11 @@ bool TQuotientSteps::RunNative(TQuotientWalk<TUInt128> walk) {
     return false;
 }
 
-// True when the next quotient has more than 54 integer digits and so fewer decimals.
 bool TQuotientSteps::RunWide(TQuotientWalk<TBcdInteger> walk) {
     static const TBcdInteger FullPlacesLimit =
         TBcdInteger::Pow10(FullPlacesDigits + QuotientPlaces);
     while (FRemaining > 0 && !walk.Settled()) {
-        Spend(WideRoundCost);
-        if (walk.Step() >= FSingleStepBound) {
+        if (walk.Step() >= FDirectStepBound) {
             FScaled = walk.Scaled();
             if (FGrowing) {
                 return true; // the steps only grow from here
@@ -216,11 +215,11 @@ bool TQuotientSteps::RunWide(TQuotientWalk<TBcdInteger> walk) {
             do {
                 previous = FScaled;
                 DivideOnce();
-            } while (FRemaining > 0 && previous - FScaled >= FSingleStepBound &&
-                     Spend(WideRoundCost));
+            } while (FRemaining > 0 && previous - FScaled >= FDirectStepBound);
             walk = TQuotientWalk<TBcdInteger>(FBase, FDelta, FScaled, false);
             continue;
         }
+        Spend(WideRoundCost);
         const std::int64_t taken = walk.Advance(FRemaining, FullPlacesLimit);
         if (taken == 0) {
             FScaled = walk.Scaled();
@@ -234,9 +233,16 @@ bool TQuotientSteps::RunWide(TQuotientWalk<TBcdInteger> walk) {
 
 // q / x cut after the 10th decimal, or after the 64th digit beyond 54 integer digits.
 void TQuotientSteps::DivideOnce() {
-    TBcdInteger quotient = FScaled;
-    quotient.MultiplyPow10(FBasePlaces + QuotientPlaces - FPlaces);
-    quotient = quotient / FBase;
+    TBcdInteger quotient;
+    if (FPlaces == QuotientPlaces && FReciprocal.IsFast()) {
+        Spend(DirectStepCost);
+        quotient = FReciprocal.Divide(FScaled);
+    } else {
+        Spend(FBase.LimbCount() == 1 ? DirectStepCost : WideRoundCost);
+        quotient = FScaled;
+        quotient.MultiplyPow10(FBasePlaces + QuotientPlaces - FPlaces);
+        quotient = quotient / FBase;
+    }
     const int integerDigits = std::max(0, quotient.DigitCount() - QuotientPlaces);
     if (integerDigits > TBcd::MaxDigits) {
         RaiseBcdOverflow();
@@ -252,7 +258,19 @@ void TQuotientSteps::DivideOnce() {
 
 } // namespace
 
+void TBcdPowerBudget::Spend(std::int64_t units) {
+    FRemaining -= units;
+    if (FRemaining < 0) {
+        throw EBcdException("the power needs too many steps");
+    }
+}
+
 TBcd BcdPower(const TBcd& base, std::int32_t exponent) {
+    TBcdPowerBudget budget;
+    return BcdPower(base, exponent, budget);
+}
+
+TBcd BcdPower(const TBcd& base, std::int32_t exponent, TBcdPowerBudget& budget) {
     const TBcdDecimal x = UnpackBcd(base);
     const std::int64_t steps = exponent < 0 ? -std::int64_t{exponent} : exponent;
     const bool negative = x.Negative && steps % 2 != 0;
@@ -268,7 +286,7 @@ TBcd BcdPower(const TBcd& base, std::int32_t exponent) {
     if (x.Coefficient.IsZero()) {
         throw EBcdException("decimal division by zero");
     }
-    TBcdDecimal result = TQuotientSteps(x, steps).Run();
+    TBcdDecimal result = TQuotientSteps(x, steps, budget).Run();
     result.Negative = negative;
     return PackBcd(result);
 }

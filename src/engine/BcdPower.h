@@ -6,9 +6,21 @@
 
 namespace kalvio {
 
-// Rounds of work after which BcdPower gives up on a negative power of a base below 1 in
-// magnitude (see BcdPower); a round takes up to about 0.3 microseconds.
-inline constexpr std::int64_t MaxBcdPowerRounds = 100'000;
+// The work that negative powers may take, in units of about 20 ns. One budget serves every power
+// of one evaluation, so that no input runs longer than about 35 ms however many powers it has.
+class TBcdPowerBudget {
+public:
+    static constexpr std::int64_t DefaultUnits = 1'500'000;
+
+    explicit TBcdPowerBudget(std::int64_t units = DefaultUnits) : FRemaining(units) {}
+
+    // Raises EBcdException once the budget is spent.
+    void Spend(std::int64_t units);
+    std::int64_t Remaining() const { return FRemaining; }
+
+private:
+    std::int64_t FRemaining;
+};
 
 // x^n by its step-by-step definition: 1 multiplied by x n times, or 1 divided by x |n| times
 // with every quotient cut as BcdDivide cuts it (so 3^-2 is 0.1111111111). The result is always
@@ -19,12 +31,14 @@ inline constexpr std::int64_t MaxBcdPowerRounds = 100'000;
 // 1.
 //
 // Raises EBcdOverflowException when a step needs more than 64 digits, EBcdException for 0 to a
-// negative power, and EBcdException when a negative power of a base below 1 in magnitude needs
-// more than MaxBcdPowerRounds rounds. Such quotients grow at every step and would need far more
-// steps than that before they overflow: bases from about 1 - 10^-4 to 1 - 10^-9 with exponents
-// beyond a million or so (0.9999^-1000000, 0.999999^-2147483647, 0.99999999^-2147483647), and
-// bases with many digits a little further from 1. Bases above 1 in magnitude always finish:
-// their quotients shrink to 0 within about 110000 rounds.
+// negative power, and EBcdException when a negative power spends the budget. A single power
+// spends it only when its quotients change at every step yet would overflow only after millions
+// of steps: bases about 5*10^-4 to 5*10^-9 below 1 in magnitude, from exponents of about -10^6
+// (0.9999^-1000000) for the farther ones to about -10^9 (0.99999999^-2147483647) for the nearer
+// ones. Bases above 1 in magnitude, bases farther below 1 and bases within about 10^-9 of 1
+// finish with the exact result or the overflow well within the budget.
+TBcd BcdPower(const TBcd& base, std::int32_t exponent, TBcdPowerBudget& budget);
+// With a budget of its own.
 TBcd BcdPower(const TBcd& base, std::int32_t exponent);
 
 } // namespace kalvio

@@ -27,17 +27,27 @@ std::uint64_t PowerOfFive(int exponent) {
     return result;
 }
 
+// A positive double as m x 2^e with m odd.
+struct TOddBinary {
+    std::uint64_t Mantissa = 0;
+    int Exponent = 0;
+};
+
+TOddBinary OddBinary(double magnitude) {
+    int binaryExponent = 0;
+    const double fraction = std::frexp(magnitude, &binaryExponent);
+    TOddBinary binary{static_cast<std::uint64_t>(std::ldexp(fraction, 53)), binaryExponent - 53};
+    const int zeroBits = std::countr_zero(binary.Mantissa);
+    binary.Mantissa >>= zeroBits;
+    binary.Exponent += zeroBits;
+    return binary;
+}
+
 std::optional<TExactDecimal> ExactDecimal(double magnitude) {
     // The largest power of five in 64 bits.
     constexpr int MaxFiveExponent = 27;
-    int binaryExponent = 0;
-    const double fraction = std::frexp(magnitude, &binaryExponent);
-    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    int exponent = binaryExponent - 53;
-    const int zeroBits = std::countr_zero(mantissa);
-    mantissa >>= zeroBits;
-    exponent += zeroBits;
-    // mantissa is odd now: m x 2^e = (m / 5^e) x 10^e, or (m x 5^-e) x 10^e for negative e.
+    const auto [mantissa, exponent] = OddBinary(magnitude);
+    // m x 2^e = (m / 5^e) x 10^e, or (m x 5^-e) x 10^e for negative e.
     if (exponent >= 0) {
         if (exponent > MaxFiveExponent || mantissa % PowerOfFive(exponent) != 0) {
             return std::nullopt;
@@ -52,6 +62,25 @@ std::optional<TExactDecimal> ExactDecimal(double magnitude) {
         return std::nullopt;
     }
     return TExactDecimal{digits, exponent};
+}
+
+// Adds one unit in the last place of a digit text with an optional "."; a carry out of the
+// first digit widens the text. Returns the new length.
+std::size_t IncrementLastDigit(std::array<char, 48>& buffer, std::size_t length) {
+    for (std::size_t i = length; i-- > 0;) {
+        if (buffer[i] == '.') {
+            continue;
+        }
+        if (buffer[i] != '9') {
+            ++buffer[i];
+            return length;
+        }
+        buffer[i] = '0';
+    }
+    std::copy_backward(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(length),
+                       buffer.begin() + static_cast<std::ptrdiff_t>(length) + 1);
+    buffer[0] = '1';
+    return length + 1;
 }
 
 int DigitCount(std::uint64_t value) {
@@ -153,15 +182,19 @@ TDecimalDigits RoundToDecimalPlaces(double value, int places) {
     if (magnitude == 0) {
         return {};
     }
-    if (const auto exact = ExactDecimal(magnitude);
-        exact && exact->T % 10 == 5 && exact->Q == -(places + 1)) {
-        return RoundHalfAway(*exact);
-    }
     std::array<char, 48> buffer{};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                    std::chars_format::fixed, places)
                          .ptr;
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    auto length = static_cast<std::size_t>(end - buffer.data());
+    // m x 2^e lies halfway between two multiples of 10^-places exactly when e = -(places + 1).
+    // to_chars then takes the even neighbour, the lower one when (m x 5^places - 1) / 2 is
+    // even, that is when m = 1 modulo 4.
+    if (const auto binary = OddBinary(magnitude);
+        binary.Exponent == -(places + 1) && binary.Mantissa % 4 == 1) {
+        length = IncrementLastDigit(buffer, length);
+    }
+    const std::string_view text(buffer.data(), length);
     const auto point = std::min(text.find('.'), text.size());
     const int integerDigits = static_cast<int>(point);
     TDecimalDigits result;

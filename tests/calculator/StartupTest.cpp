@@ -28,8 +28,7 @@ protected:
     // What the window does when it is first shown.
     void Start(TCalculatorSession& session) const {
         session.Calculator.SetSettingsFile(Calc.SettingsFile());
-        session.Calculator.RestoreState();
-        session.Calculator.ApplyHistoryLimit();
+        session.Calculator.Start();
     }
 
     std::filesystem::path Folder;

@@ -119,6 +119,16 @@ TEST_F(CliSettingsFile, StateSurvivesBetweenRuns) {
     EXPECT_EQ(RunInProcess({"--settings", Path, "A*3", "M", "@NORM"}).Out, "1.00\n7.00\n7\n");
 }
 
+TEST_F(CliSettingsFile, TheStoredHistoryLimitHolds) {
+    { std::ofstream(Path, std::ios::binary) << "[Expression]\r\nHistory=1\r\nCount=2\r\n"; }
+    EXPECT_EQ(RunInProcess({"--settings", Path, "1", "2", "3"}).Status, 0);
+    std::ifstream file(Path, std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(file), {});
+    EXPECT_NE(text.find("RecordCount=2"), std::string::npos);
+    EXPECT_NE(text.find("Expression=3"), std::string::npos);
+    EXPECT_EQ(text.find("Expression=1"), std::string::npos);
+}
+
 TEST_F(CliSettingsFile, WithoutTheOptionNothingIsReadOrWritten) {
     RunInProcess({"--settings", Path, "--digits", "3", "A = 2"});
     const std::string before = [&] {

@@ -40,6 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TFormatCase{"FixedTie", Fixed, 0.125, 2, u"0.13"},
                     TFormatCase{"FixedNegativeTie", Fixed, -0.125, 2, u"-0.13"},
                     TFormatCase{"FixedNoDecimals", Fixed, 2.5, 0, u"3"},
+                    TFormatCase{"FixedTwentyDigitTie", Fixed, 1.0000019073486328125, 18,
+                                u"1.000001907348632813"},
                     TFormatCase{"FixedPadsZeros", Fixed, 0.0, 2, u"0.00"},
                     TFormatCase{"FixedCarry", Fixed, 9.9999, 2, u"10.00"},
                     TFormatCase{"FixedNegativeRoundsToZero", Fixed, -0.001, 2, u"0.00"},

@@ -198,6 +198,19 @@ TEST(BcdExpression, UnknownKeysAreSyntaxErrors) {
     EXPECT_EQ(Narrow(BcdToStr(TBcdExpression().Calc())), "0"); // no key list
 }
 
+// Every power of one evaluation draws on one work budget, so many slow powers cannot add up to
+// a long evaluation; each Calc starts with a full budget.
+TEST(BcdExpression, PowersShareOneBudget) {
+    const std::u16string slow =
+        u"1.00001000000000000000000000000000000000000000000000000000000001^-2147483647";
+    EXPECT_EQ(Evaluate(slow), "0");
+    EXPECT_EQ(Evaluate(slow + u"+" + slow + u"+" + slow + u"+" + slow), "decimal error");
+
+    TBcdExpression expression;
+    EXPECT_EQ(Outcome(expression, ConvertText(slow)), "0");
+    EXPECT_EQ(Outcome(expression, ConvertText(slow)), "0");
+}
+
 TEST(BcdExpression, DeepNestingIsRefused) {
     const std::u16string deep = std::u16string(1000, u'(') + u"1";
     EXPECT_EQ(Evaluate(deep), "Syntax error");

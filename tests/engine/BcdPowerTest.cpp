@@ -144,6 +144,15 @@ TEST(BcdPower, QuotientsBeyondFiftyFourIntegerDigits) {
     }
 }
 
+TEST(BcdPower, SpendsTheBudgetGiven) {
+    TBcdPowerBudget budget(1000);
+    EXPECT_EQ(Text(BcdPower(Dec("2"), -40, budget)), "0"); // a few rounds
+    EXPECT_LT(budget.Remaining(), 1000);
+    EXPECT_EQ(Text(BcdPower(Dec("2"), 212, budget)).size(), 64U); // positive powers are bounded
+    TBcdPowerBudget small(50);
+    EXPECT_THROW(BcdPower(Dec("0.99"), -1000, small), EBcdException);
+}
+
 TEST(BcdPower, GivesUpOnlyAfterManyRounds) {
     // Changes at every step and would settle only after far more steps than any budget.
     EXPECT_EQ(Outcome([&] { return BcdPower(Dec("0.999999"), -2147483647); }), "error");

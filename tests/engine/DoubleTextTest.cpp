@@ -1,11 +1,17 @@
 #include "engine/DoubleText.h"
 
+#include <array>
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace kalvio {
 namespace {
@@ -89,6 +95,100 @@ TEST(RoundToSignificantDigitsTest, GivesDigitsAndExponent) {
     EXPECT_EQ(digits.DigitAt(0), '0');
     EXPECT_EQ(digits.DigitAt(-5), '0');
     EXPECT_TRUE(RoundToSignificantDigits(0.0, 5).IsZero());
+}
+
+// Reference rounding from the exact decimal expansion that printf gives with enough digits:
+// halves away from zero round up exactly when the first dropped digit is 5 or more.
+struct TReference {
+    std::string Digits;
+    int Exponent = 0;
+};
+
+TReference ExactExpansion(double value) {
+    std::array<char, 900> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%.800e", std::fabs(value));
+    const std::string text(buffer.data());
+    const auto e = text.find('e');
+    TReference exact{text.substr(0, 1) + text.substr(2, e - 2), std::stoi(text.substr(e + 1))};
+    exact.Digits.erase(exact.Digits.find_last_not_of('0') + 1);
+    return exact;
+}
+
+TReference RoundReference(TReference exact, int kept) {
+    if (kept < 0 || static_cast<int>(exact.Digits.size()) <= kept) {
+        return kept < 0 ? TReference{} : exact;
+    }
+    const bool up = exact.Digits[static_cast<std::size_t>(kept)] >= '5';
+    exact.Digits.resize(static_cast<std::size_t>(kept));
+    if (up) {
+        int i = kept - 1;
+        while (i >= 0 && exact.Digits[static_cast<std::size_t>(i)] == '9') {
+            exact.Digits[static_cast<std::size_t>(i--)] = '0';
+        }
+        if (i < 0) {
+            exact.Digits.insert(exact.Digits.begin(), '1');
+            ++exact.Exponent;
+        } else {
+            ++exact.Digits[static_cast<std::size_t>(i)];
+        }
+    }
+    exact.Digits.erase(exact.Digits.find_last_not_of('0') + 1);
+    if (exact.Digits.empty()) {
+        return {};
+    }
+    return exact;
+}
+
+void ExpectSame(const TDecimalDigits& actual, const TReference& expected, double value) {
+    ASSERT_EQ(std::string(actual.Text()), expected.Digits) << value;
+    if (!expected.Digits.empty()) {
+        ASSERT_EQ(actual.Exponent, expected.Exponent) << value;
+    }
+}
+
+// Random bit patterns reach every exponent; small binary fractions are exact ties often.
+std::vector<double> SampleValues() {
+    std::mt19937_64 random(7);
+    std::vector<double> values;
+    for (int i = 0; i < 3000; ++i) {
+        const double value = std::bit_cast<double>(random());
+        if (std::isfinite(value)) {
+            values.push_back(value);
+        }
+        values.push_back(static_cast<double>(random() % 100000000) / 1024.0);
+        values.push_back(static_cast<double>(random() % 1000000) * 0.5);
+    }
+    return values;
+}
+
+TEST(RoundToSignificantDigitsTest, AgreesWithTheExactExpansion) {
+    std::mt19937 random(11);
+    for (const double value : SampleValues()) {
+        const int digits = 1 + static_cast<int>(random() % 17);
+        ExpectSame(RoundToSignificantDigits(value, digits),
+                   value == 0 ? TReference{} : RoundReference(ExactExpansion(value), digits),
+                   value);
+    }
+}
+
+TEST(RoundToDecimalPlacesTest, AgreesWithTheExactExpansion) {
+    std::mt19937 random(13);
+    for (const double value : SampleValues()) {
+        if (std::fabs(value) >= 1e17) {
+            continue;
+        }
+        const int places = static_cast<int>(random() % 21);
+        TReference expected;
+        if (value != 0) {
+            const TReference exact = ExactExpansion(value);
+            const int kept = exact.Exponent + 1 + places;
+            // A value below the first kept place rounds to 0 or to one unit of it.
+            expected = kept == 0
+                           ? RoundReference(TReference{"0" + exact.Digits, exact.Exponent + 1}, 1)
+                           : RoundReference(exact, kept);
+        }
+        ExpectSame(RoundToDecimalPlaces(value, places), expected, value);
+    }
 }
 
 } // namespace

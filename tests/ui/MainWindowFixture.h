@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -29,10 +30,14 @@ protected:
             FFolder.filePath(QStringLiteral("Kalvio.ini")).toStdU16String());
     }
 
-    // Closes the window (which saves its state) and starts a new one on the same file.
-    void Restart() {
+    // Closes the window (which saves its state) and starts a new one on the same file, after
+    // `betweenRuns` has had its go at the file.
+    void Restart(const std::function<void()>& betweenRuns = {}) {
         FWindow->close();
         FWindow.reset();
+        if (betweenRuns) {
+            betweenRuns();
+        }
         Start();
     }
 

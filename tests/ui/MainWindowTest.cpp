@@ -1,10 +1,12 @@
 #include "MainWindowFixture.h"
 #include "ui/keypads/FunctionKeyFrm.h"
 #include "ui/keypads/NumericKeyFrm.h"
+#include "ui/main/MainActions.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QWheelEvent>
 
 namespace kalvio {
@@ -305,6 +307,125 @@ TEST_F(MainWindowTest, SaveAndRestoreRoundTrip) {
     EXPECT_FALSE(Window().Action("FunctinPanelKeyAction")->isChecked());
     EXPECT_EQ(Window().size(), QSize(361, 272));
     EXPECT_TRUE(std::filesystem::exists(SettingsFile()));
+}
+
+} // namespace
+} // namespace kalvio
+
+namespace kalvio {
+namespace {
+
+TEST_F(MainWindowTest, EveryActionHasItsCaptionShortcutAndCheckMark) {
+    for (const TActionSpec& spec : MainActionTable()) {
+        const QAction* action = Window().Action(spec.Name);
+        ASSERT_NE(action, nullptr) << spec.Name;
+        EXPECT_EQ(action->text(), QString::fromUtf16(spec.Caption)) << spec.Name;
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(spec.Shortcut)))
+            << spec.Name;
+        EXPECT_EQ(action->isCheckable(), spec.IsCheckable) << spec.Name;
+    }
+    EXPECT_EQ(Window().Action("SettingAction")->shortcut(),
+              QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12));
+    EXPECT_EQ(Window().Action("WindowPosBottomAction")->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_B));
+    Type(QStringLiteral("1+1"));
+    Key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(Window().Calculator().ExpressionRecordList(), std::vector<std::u16string>{u"1+1"});
+}
+
+// The names of a menu's entries, "-" for a separator and "Name>" for a submenu.
+QStringList EntryNames(const QMenu& menu) {
+    QStringList names;
+    for (const QAction* action : menu.actions()) {
+        if (action->isSeparator()) {
+            names << QStringLiteral("-");
+        } else if (action->menu() != nullptr) {
+            names << action->text() + QStringLiteral(">");
+        } else {
+            names << action->objectName();
+        }
+    }
+    return names;
+}
+
+QMenu* OpenMenu(QPushButton& button, const char* menuName) {
+    button.click();
+    auto* menu = button.window()->findChild<QMenu*>(QString::fromLatin1(menuName));
+    EXPECT_NE(menu, nullptr) << menuName;
+    if (menu != nullptr) {
+        EXPECT_TRUE(menu->isVisible());
+        EXPECT_EQ(menu->pos(), button.mapToGlobal(QPoint(0, button.height())));
+    }
+    return menu;
+}
+
+TEST_F(MainWindowTest, PopupMenusOpenBelowTheirButtonsWithTheirEntries) {
+    QMenu* angle = OpenMenu(TopButton("AngleModeBtn"), "AnglePopup");
+    ASSERT_NE(angle, nullptr);
+    EXPECT_EQ(EntryNames(*angle), QStringList({"DegAction", "RadAction", "GradAction"}));
+    angle->close();
+
+    QMenu* result = OpenMenu(TopButton("ResultModeBtn"), "ResultPopup");
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(EntryNames(*result),
+              QStringList({"NormalAction", "Fix>", "Sci>", "-", "DigitGroupingSeparatorAction"}));
+    EXPECT_EQ(result->actions().at(1)->menu()->actions().size(), 10);
+    EXPECT_EQ(result->actions().at(2)->menu()->actions().size(), 8);
+    result->close();
+
+    QMenu* main = OpenMenu(TopButton("MenuBtn"), "MainMenu");
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(
+        EntryNames(*main),
+        QStringList({"TopMostAction", "FunctinPanelKeyAction", "NumberPanelKeyAction", "-",
+                     "HistoryListFormAction", "VariablePanelAction", "ExpressionRecordFormAction",
+                     "-", "AddExpressionRecordAction", "PhysicalConstantsAction", "-",
+                     "ZoomInWindowAction", "ZoomOutWindowAction", "ZoomOriginalWindowAction", "-",
+                     "HomePageAction", "-", "AboutAction"}));
+    main->close();
+}
+
+TEST_F(MainWindowTest, RealTimeCalculationShowsTheValueWhileTyping) {
+    Window().Calculator().AppData().IsRealTimeCalc = true;
+    Window().Calculator().ApplySettings();
+    Type(QStringLiteral("1+2"));
+    for (int wait = 0; wait < 100 && Shown() != QStringLiteral("3"); ++wait) {
+        QTest::qWait(10);
+    }
+    EXPECT_EQ(Shown(), QStringLiteral("3"));
+    EXPECT_EQ(Window().Calculator().Registers().Ans.Value, 0);
+    EXPECT_TRUE(Window().Calculator().ExpressionHistorys().empty());
+}
+
+TEST_F(MainWindowTest, TransparencyDropsTheFrameAndKeepsTheClientAreaInPlace) {
+    const QPoint clientTopLeft = Window().geometry().topLeft();
+    Window().ApplyTransparency(20);
+    EXPECT_TRUE(Window().IsTransparent());
+    EXPECT_TRUE(Window().windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_DOUBLE_EQ(Window().windowOpacity(), 0.8);
+    EXPECT_EQ(Window().geometry().topLeft(), clientTopLeft);
+    EXPECT_TRUE(Window().isVisible());
+    Window().ApplyTransparency(0);
+    EXPECT_FALSE(Window().IsTransparent());
+    EXPECT_FALSE(Window().windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_DOUBLE_EQ(Window().windowOpacity(), 1.0);
+    EXPECT_EQ(Window().geometry().topLeft(), clientTopLeft);
+    EXPECT_TRUE(Window().windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+TEST_F(MainWindowTest, StoredZoomSizesTheWindowAndADamagedOneIsIgnored) {
+    const auto storeZoom = [this](int step) {
+        TAppData appData;
+        appData.Read(SettingsFile(), {});
+        appData.WindowScaleNumber = step;
+        appData.Width = 900;
+        appData.Write(SettingsFile(), {});
+    };
+    Restart([&] { storeZoom(3); });
+    EXPECT_EQ(Window().size(), QSize(377, 470));
+    Restart([&] { storeZoom(-25); });
+    EXPECT_EQ(Window().WindowScaleNumber(), 0);
+    EXPECT_EQ(Window().size(), QSize(328, 420));
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "ui/keypads/KeypadFrame.h"
 
-#include "ui/keypads/KeypadStyle.h"
-
 #include <cmath>
 
 namespace kalvio {
@@ -18,7 +16,6 @@ constexpr int KeyHeight = 33;
 } // namespace
 
 TKeypadFrame::TKeypadFrame(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_StyledBackground, false);
     SetScale(1.0);
 }
 
@@ -36,7 +33,6 @@ void TKeypadFrame::SetScale(double scale) {
     FScale = scale;
     setFixedSize(static_cast<int>(std::lrint(DesignWidth * scale)),
                  static_cast<int>(std::lrint(DesignHeight * scale)));
-    setStyleSheet(KeypadStyleSheet(scale));
     for (TKeypadButton* button : FButtons) {
         button->ApplyScale(scale);
     }

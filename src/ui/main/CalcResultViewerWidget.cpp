@@ -1,7 +1,6 @@
 #include "ui/main/CalcResultViewerWidget.h"
 
-#include "ui/main/UiFont.h"
-
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -16,7 +15,11 @@ constexpr int SmallestFontSize = 6;
 
 TCalcResultViewerWidget::TCalcResultViewerWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CalcResultViewer"));
-    setFont(UiFont(DesignFontSize, true));
+    // The platform's own font, as the display has no family of its own; bold, 18 pixels.
+    QFont valueFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    valueFont.setPixelSize(DesignFontSize);
+    valueFont.setBold(true);
+    setFont(valueFont);
 }
 
 QString TCalcResultViewerWidget::ShownText() {

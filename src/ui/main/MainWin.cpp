@@ -2,15 +2,18 @@
 
 #include "ui/keypads/FunctionKeyFrm.h"
 #include "ui/keypads/NumericKeyFrm.h"
+#include "ui/keypads/StyledButton.h"
 #include "ui/main/KeypadTransitionView.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/UiFont.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -50,18 +53,9 @@ constexpr Qt::WindowFlags DesignWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
-// The window's own look; the keypads carry theirs.
-constexpr const char* WindowStyleSheet =
-    "kalvio--TMainForm { background-color: #e9ecf0; }"
-    "QPushButton[topBar=\"true\"] { background-color: #f7f8fa; color: #1f232b;"
-    " border: 1px solid #b9bec8; border-radius: 3px; padding: 0px; }"
-    "QPushButton[topBar=\"true\"]:pressed { background-color: #d9dce2; }"
-    "QLineEdit#ExpressionEdit { background-color: #ffffff; border: 1px solid #b9bec8;"
-    " border-radius: 2px; padding: 0px 3px; }"
-    "QLabel#ResultPanel { background-color: #ffffff; border: 1px solid #c9ced6;"
-    " border-radius: 2px; }"
-    "QLabel#CalcLabel { color: #c0392b; }"
-    "QLabel#BcdLabel { color: #1f6fb2; }";
+constexpr QRgb WindowColour = 0xe9ecf0;
+constexpr QRgb CalcLabelColour = 0xc0392b;
+constexpr QRgb BcdLabelColour = 0x1f6fb2;
 
 } // namespace
 
@@ -70,10 +64,12 @@ TMainForm::TMainForm(std::filesystem::path settingsFile)
       FResultViewer(new TCalcResultViewerWidget(this)),
       FCalculator(*FExpressionEdit, *FResultViewer, *this, FExecutor) {
     setObjectName(QStringLiteral("MainForm"));
-    setAttribute(Qt::WA_StyledBackground);
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, QColor(WindowColour));
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
     setWindowTitle(QStringLiteral("Kalvio"));
     setFont(UiFont(12));
-    setStyleSheet(QString::fromLatin1(WindowStyleSheet));
     FCalculator.SetSettingsFile(std::move(settingsFile));
 
     CreateTopBar();
@@ -82,6 +78,8 @@ TMainForm::TMainForm(std::filesystem::path settingsFile)
     CreateActions();
     ConnectActions();
     ApplyWindowScale(0);
+    // The end of the session also ends the program without a close.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &TMainForm::SaveState);
 }
 
 TMainForm::~TMainForm() = default;
@@ -94,10 +92,9 @@ QAction* TMainForm::Action(const char* name) const {
 
 void TMainForm::CreateTopBar() {
     const auto makeButton = [this](const char* name, const char16_t* caption, int x, int width) {
-        auto* button = new QPushButton(QString::fromUtf16(caption), this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setProperty("topBar", true);
-        button->setFocusPolicy(Qt::NoFocus);
+        auto* button =
+            new TStyledButton(QString::fromLatin1(name), QStringLiteral("TopBarBtnStyle"), this);
+        button->setText(QString::fromUtf16(caption));
         button->setGeometry(x, 1, width, TopButtonHeight);
         return button;
     };
@@ -111,16 +108,23 @@ void TMainForm::CreateTopBar() {
 
 void TMainForm::CreateFieldRow() {
     FExpressionEdit->setFixedHeight(FieldHeight);
-    auto* panel = new QLabel(this);
+    auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("ResultPanel"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setBackgroundRole(QPalette::Base);
+    panel->setAutoFillBackground(true);
     panel->lower();
     FResultViewer->raise();
     FCalcLabel = new QLabel(QStringLiteral("CALC"), this);
     FCalcLabel->setObjectName(QStringLiteral("CalcLabel"));
     FBcdLabel = new QLabel(QStringLiteral("BCD"), this);
     FBcdLabel->setObjectName(QStringLiteral("BcdLabel"));
-    for (QLabel* label : {FCalcLabel, FBcdLabel}) {
-        label->setFont(UiFont(10, true));
+    for (auto [label, colour] :
+         {std::pair{FCalcLabel, CalcLabelColour}, std::pair{FBcdLabel, BcdLabelColour}}) {
+        QPalette labelPalette = label->palette();
+        labelPalette.setColor(QPalette::WindowText, QColor(colour));
+        label->setPalette(labelPalette);
+        label->setFont(UiFont(10, false));
         label->adjustSize();
         label->hide();
     }
@@ -294,7 +298,7 @@ void TMainForm::PlaceTopPanel() {
     FExpressionEdit->setGeometry(1, TopBarHeight, clientWidth - 2, FieldHeight);
     const QRect result(ResultMargin, TopBarHeight + FieldHeight + 2, clientWidth - 2 * ResultMargin,
                        FieldRowHeight - FieldHeight - 4);
-    findChild<QLabel*>(QStringLiteral("ResultPanel"))->setGeometry(result);
+    findChild<QFrame*>(QStringLiteral("ResultPanel"))->setGeometry(result);
     FResultViewer->setGeometry(result.adjusted(4, 0, -4, 0));
     FCalcLabel->move(result.left() + 3, result.top() + 1);
     FBcdLabel->move(result.left() + 3 + FCalcLabel->width() + 4, result.top() + 1);
@@ -412,10 +416,20 @@ bool TMainForm::IsTopMost() const {
     return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
-void TMainForm::ReshowWithFlags(Qt::WindowFlags flags, const QPoint& topLeft) {
+// Changing the flags recreates the window; the client area keeps its place on the screen,
+// whether the frame goes or comes. A frameless window carries none of the frame's hints, as Qt
+// would otherwise keep the frame.
+void TMainForm::ApplyWindowFlags(bool isTopMost, bool isTransparent) {
+    Qt::WindowFlags flags =
+        isTransparent ? Qt::Window | Qt::FramelessWindowHint : DesignWindowFlags;
+    flags.setFlag(Qt::WindowStaysOnTopHint, isTopMost);
+    if (flags == windowFlags()) {
+        return;
+    }
     const bool wasVisible = isVisible();
+    const QRect client = geometry();
     setWindowFlags(flags);
-    move(topLeft);
+    setGeometry(client);
     if (wasVisible) {
         show();
     }
@@ -423,7 +437,7 @@ void TMainForm::ReshowWithFlags(Qt::WindowFlags flags, const QPoint& topLeft) {
 
 void TMainForm::SetTopMost(bool isTopMost) {
     if (isTopMost != IsTopMost()) {
-        ReshowWithFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, isTopMost), pos());
+        ApplyWindowFlags(isTopMost, FIsTransparent);
     }
     if (isTopMost) {
         raise();
@@ -439,22 +453,12 @@ void TMainForm::MoveToBack() {
 }
 
 void TMainForm::ApplyTransparency(int percent) {
-    if (percent <= 0) {
-        if (FIsTransparent) {
-            // The frame comes back around the client area, which stays where it is.
-            FIsTransparent = false;
-            ReshowWithFlags(windowFlags().setFlag(Qt::FramelessWindowHint, false),
-                            geometry().topLeft() - FFrameOffset);
-        }
-        setWindowOpacity(1.0);
-        return;
+    const bool isTransparent = percent > 0;
+    if (isTransparent != FIsTransparent) {
+        FIsTransparent = isTransparent;
+        ApplyWindowFlags(IsTopMost(), isTransparent);
     }
-    if (!FIsTransparent) {
-        FFrameOffset = geometry().topLeft() - frameGeometry().topLeft();
-        FIsTransparent = true;
-        ReshowWithFlags(windowFlags().setFlag(Qt::FramelessWindowHint, true), geometry().topLeft());
-    }
-    setWindowOpacity(1.0 - std::min(percent, 100) / 100.0);
+    setWindowOpacity(isTransparent ? 1.0 - std::min(percent, 100) / 100.0 : 1.0);
 }
 
 // ---- Start and end ---------------------------------------------------------------------------

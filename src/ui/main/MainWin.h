@@ -99,7 +99,7 @@ private:
     void RestoreWindowGeometry();
     void RestoreWindowStyle();
     void RestoreKeypadsAndPanels();
-    void ReshowWithFlags(Qt::WindowFlags flags, const QPoint& clientTopLeft);
+    void ApplyWindowFlags(bool isTopMost, bool isTransparent);
 
     // Notifications from the calculator.
     void MemoryButtonChanged(bool isVisible, const std::u16string& caption) override;
@@ -138,7 +138,6 @@ private:
     bool FIsTransitionAnimated = true;
     bool FIsTransitioning = false;
     bool FIsTransparent = false;
-    QPoint FFrameOffset; // client top left less frame top left, while the window has its frame
     bool FIsShown = false;
     bool FIsSaved = false;
 };

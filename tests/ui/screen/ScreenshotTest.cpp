@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QSet>
 #include <QTemporaryDir>
@@ -106,6 +108,21 @@ TEST(WindowUnderXvfb, ScreenshotShowsTheWindow) {
     }
     // A blank capture has a single colour; the keypads, captions and field give many.
     EXPECT_GT(DistinctColours(windowArea), 50);
+
+    // The main menu with its Japanese entries, over a result on show.
+    QTest::keyClicks(window.findChild<QWidget*>("ExpressionEdit"), "1234.5*2");
+    QTest::keyClick(window.findChild<QWidget*>("ExpressionEdit"), Qt::Key_Return);
+    window.findChild<QPushButton*>("MenuBtn")->click();
+    auto* menu = window.findChild<QMenu*>("MainMenu");
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QTest::qWait(200);
+    const QImage menuShot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    if (keep != nullptr) {
+        menuShot.save(QString::fromLocal8Bit(keep) + QStringLiteral(".menu.png"));
+    }
+    EXPECT_GT(DistinctColours(menuShot.copy(menu->geometry())), 20);
+    menu->close();
     window.close();
 }
 
