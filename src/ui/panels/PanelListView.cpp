@@ -3,6 +3,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace kalvio {
 

@@ -16,39 +16,81 @@ namespace {
 
 constexpr int BesideGap = 8;
 constexpr int CascadeStep = 28;
+constexpr TPanelKind PanelKinds[] = {pkHistory, pkVariable, pkExpression};
 
 } // namespace
 
 TPanelWindows::TPanelWindows(TCalculator& calculator, QWidget& mainWindow)
-    : FCalculator(calculator), FMainWindow(mainWindow),
-      FHistoryListForm(std::make_unique<THistoryListForm>(calculator, &mainWindow)),
-      FVariableListForm(std::make_unique<TVariableListForm>(calculator, &mainWindow)),
-      FExpressionListForm(std::make_unique<TExpressionListForm>(calculator, &mainWindow)) {
-    const auto activateMainWindow = [this] { FMainWindow.activateWindow(); };
-    connect(&FHistoryListForm->HistoryListFrame(), &TPanelFrame::MainWindowActivationRequested,
-            this, activateMainWindow);
-    connect(&FVariableListForm->VariableListFrame(), &TPanelFrame::MainWindowActivationRequested,
-            this, activateMainWindow);
-    connect(&FExpressionListForm->ExpressionListFrame(),
-            &TPanelFrame::MainWindowActivationRequested, this, activateMainWindow);
-    for (const TPanelKind kind : {pkHistory, pkVariable, pkExpression}) {
-        connect(&Window(kind), &TBasePanelForm::VisibilityChanged, this,
-                [this] { ActionListUpdate(); });
-    }
-    SignificantDigitsChanged();
-}
+    : FCalculator(calculator), FMainWindow(mainWindow) {}
 
 TPanelWindows::~TPanelWindows() = default;
 
-TBasePanelForm& TPanelWindows::Window(TPanelKind kind) const {
+TBasePanelForm* TPanelWindows::Created(TPanelKind kind) const {
     switch (kind) {
     case pkVariable:
-        return *FVariableListForm;
+        return FVariableListForm.get();
     case pkExpression:
-        return *FExpressionListForm;
+        return FExpressionListForm.get();
     default:
-        return *FHistoryListForm;
+        return FHistoryListForm.get();
     }
+}
+
+TBasePanelForm& TPanelWindows::Window(TPanelKind kind) {
+    switch (kind) {
+    case pkVariable:
+        return VariableListForm();
+    case pkExpression:
+        return ExpressionListForm();
+    default:
+        return HistoryListForm();
+    }
+}
+
+THistoryListForm& TPanelWindows::HistoryListForm() {
+    if (!FHistoryListForm) {
+        FHistoryListForm = std::make_unique<THistoryListForm>(FCalculator, &FMainWindow);
+        THistoryListFrame& frame = FHistoryListForm->HistoryListFrame();
+        frame.SetSignificantDigits(FCalculator.SignificantDigits(),
+                                   FCalculator.BcdSignificantDigits());
+        frame.SetIsBigDecimal(FCalculator.IsBigDecimal());
+        frame.UpdateListBox();
+        Connect(*FHistoryListForm);
+    }
+    return *FHistoryListForm;
+}
+
+TVariableListForm& TPanelWindows::VariableListForm() {
+    if (!FVariableListForm) {
+        FVariableListForm = std::make_unique<TVariableListForm>(FCalculator, &FMainWindow);
+        TVariableListFrame& frame = FVariableListForm->VariableListFrame();
+        frame.SetSignificantDigits(FCalculator.SignificantDigits(),
+                                   FCalculator.BcdSignificantDigits());
+        frame.SetIsBigDecimal(FCalculator.IsBigDecimal());
+        frame.UpdateListBox();
+        Connect(*FVariableListForm);
+    }
+    return *FVariableListForm;
+}
+
+TExpressionListForm& TPanelWindows::ExpressionListForm() {
+    if (!FExpressionListForm) {
+        FExpressionListForm = std::make_unique<TExpressionListForm>(FCalculator, &FMainWindow);
+        Connect(*FExpressionListForm);
+    }
+    return *FExpressionListForm;
+}
+
+void TPanelWindows::Connect(TBasePanelForm& window) {
+    window.SetAppData(FAppData);
+    connect(&window, &TBasePanelForm::VisibilityChanged, this, [this] { ActionListUpdate(); });
+    connect(window.findChild<TPanelFrame*>(), &TPanelFrame::MainWindowActivationRequested, this,
+            [this] { FMainWindow.activateWindow(); });
+}
+
+bool TPanelWindows::IsVisible(TPanelKind kind) const {
+    const TBasePanelForm* window = Created(kind);
+    return window != nullptr && window->isVisible();
 }
 
 void TPanelWindows::SetCheckAction(TPanelKind kind, QAction* action) {
@@ -57,25 +99,25 @@ void TPanelWindows::SetCheckAction(TPanelKind kind, QAction* action) {
 }
 
 void TPanelWindows::TogglePanel(TPanelKind kind) {
-    TBasePanelForm& window = Window(kind);
-    if (window.isVisible()) {
-        window.hide();
+    if (IsVisible(kind)) {
+        Window(kind).hide();
     } else {
-        // Placed only when it opens: an open window may have been moved since it last hid.
-        FIsPlaced[kind] = window.PlaceStored() || FIsPlaced[kind];
         ShowPanel(kind);
     }
     ActionListUpdate();
 }
 
 void TPanelWindows::ShowPanel(TPanelKind kind) {
+    TBasePanelForm& window = Window(kind);
     if (kind == pkExpression) {
         FExpressionListForm->ExpressionListFrame().UpdateListBox();
     }
+    // Placed only when it opens: an open window may have been moved since it last hid.
+    FIsPlaced[kind] = window.PlaceStored() || FIsPlaced[kind];
     if (!FIsPlaced[kind]) {
         PlaceBesideMainWindow(kind);
     }
-    Window(kind).show();
+    window.show();
 }
 
 // A window without a stored place opens to the right of the calculator, the three cascaded.
@@ -87,47 +129,67 @@ void TPanelWindows::PlaceBesideMainWindow(TPanelKind kind) {
 }
 
 void TPanelWindows::ActionListUpdate() {
-    for (const TPanelKind kind : {pkHistory, pkVariable, pkExpression}) {
+    for (const TPanelKind kind : PanelKinds) {
         if (QAction* action = FCheckActions[kind]) {
-            action->setChecked(Window(kind).isVisible());
+            action->setChecked(IsVisible(kind));
         }
     }
 }
 
 void TPanelWindows::RestorePanels(TAppData& appData) {
-    FHistoryListForm->HistoryListFrame().UpdateListBox();
-    FVariableListForm->VariableListFrame().UpdateListBox();
-    for (const TPanelKind kind : {pkHistory, pkVariable, pkExpression}) {
-        TBasePanelForm& window = Window(kind);
-        window.SetAppData(&appData);
-        FIsPlaced[kind] = window.PlaceStored();
-        if (appData.*window.GeometryKeys().IsOpen) {
-            ShowPanel(kind);
+    FAppData = &appData;
+    for (const TPanelKind kind : PanelKinds) {
+        if (TBasePanelForm* window = Created(kind)) {
+            window->SetAppData(&appData);
         }
+    }
+    HistoryChanged();
+    VariablesChanged();
+    if (appData.IsHistoryListForm) {
+        ShowPanel(pkHistory);
+    }
+    if (appData.IsVariableListForm) {
+        ShowPanel(pkVariable);
+    }
+    if (appData.IsExpressionListForm) {
+        ShowPanel(pkExpression);
     }
     ActionListUpdate();
 }
 
 void TPanelWindows::StorePanels(TAppData& appData) const {
-    for (const TPanelKind kind : {pkHistory, pkVariable, pkExpression}) {
-        Window(kind).StoreState(appData);
+    appData.IsHistoryListForm = false;
+    appData.IsVariableListForm = false;
+    appData.IsExpressionListForm = false;
+    for (const TPanelKind kind : PanelKinds) {
+        if (const TBasePanelForm* window = Created(kind)) {
+            window->StoreState(appData);
+        }
     }
 }
 
 void TPanelWindows::HistoryChanged() {
-    FHistoryListForm->HistoryListFrame().UpdateListBox();
+    if (FHistoryListForm) {
+        FHistoryListForm->HistoryListFrame().UpdateListBox();
+    }
 }
 
 void TPanelWindows::HistoryRowSelected(int row) {
-    FHistoryListForm->HistoryListFrame().SelectRow(row);
+    if (FHistoryListForm) {
+        FHistoryListForm->HistoryListFrame().SelectRow(row);
+    }
 }
 
 void TPanelWindows::VariablesChanged() {
-    FVariableListForm->VariableListFrame().UpdateListBox();
+    if (FVariableListForm) {
+        FVariableListForm->VariableListFrame().UpdateListBox();
+    }
 }
 
 void TPanelWindows::ExpressionRecordsChanged(bool show) {
-    FExpressionListForm->ExpressionListFrame().UpdateListBox();
+    if (FExpressionListForm) {
+        FExpressionListForm->ExpressionListFrame().UpdateListBox();
+    }
     if (show) {
         ShowPanel(pkExpression);
         ActionListUpdate();
@@ -137,15 +199,23 @@ void TPanelWindows::ExpressionRecordsChanged(bool show) {
 void TPanelWindows::SignificantDigitsChanged() {
     const int digits = FCalculator.SignificantDigits();
     const int bcdDigits = FCalculator.BcdSignificantDigits();
-    FHistoryListForm->HistoryListFrame().SetSignificantDigits(digits, bcdDigits);
-    FHistoryListForm->HistoryListFrame().UpdateListBox();
-    FVariableListForm->VariableListFrame().SetSignificantDigits(digits, bcdDigits);
-    FVariableListForm->VariableListFrame().UpdateListBox();
+    if (FHistoryListForm) {
+        FHistoryListForm->HistoryListFrame().SetSignificantDigits(digits, bcdDigits);
+        FHistoryListForm->HistoryListFrame().UpdateListBox();
+    }
+    if (FVariableListForm) {
+        FVariableListForm->VariableListFrame().SetSignificantDigits(digits, bcdDigits);
+        FVariableListForm->VariableListFrame().UpdateListBox();
+    }
 }
 
 void TPanelWindows::BigDecimalModeChanged(bool isBigDecimal) {
-    FHistoryListForm->HistoryListFrame().SetIsBigDecimal(isBigDecimal);
-    FVariableListForm->VariableListFrame().SetIsBigDecimal(isBigDecimal);
+    if (FHistoryListForm) {
+        FHistoryListForm->HistoryListFrame().SetIsBigDecimal(isBigDecimal);
+    }
+    if (FVariableListForm) {
+        FVariableListForm->VariableListFrame().SetIsBigDecimal(isBigDecimal);
+    }
 }
 
 } // namespace kalvio
