@@ -387,9 +387,15 @@ TEST_F(PanelsTest, CheckMarksFollowTheWindowsAlsoWhenClosedByTheirCloseBox) {
         EXPECT_FALSE(window.isVisible());
         EXPECT_FALSE(action->isChecked());
     }
-    // The function keys open them too.
+    // The function keys open them too, and they outlive the window's changes of style.
     Key(Qt::Key_F9);
     EXPECT_TRUE(Window().PanelWindows().Window(pkHistory).isVisible());
+    Trigger("TopMostAction");
+    Trigger("TopMostAction");
+    Calculate(QStringLiteral("6*7"));
+    EXPECT_EQ(Rows(History()), QStringList{QStringLiteral("6*7")});
+    Key(Qt::Key_F9);
+    EXPECT_FALSE(Window().Action("HistoryListFormAction")->isChecked());
 }
 
 TEST_F(PanelsTest, APanelReopensWhereItWasHiddenAlsoAfterARestart) {
