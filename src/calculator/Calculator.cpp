@@ -1110,4 +1110,108 @@ void TCalculator::AddExpressionRecord() {
     FEvents.ExpressionRecordsChanged(true);
 }
 
+// The panels' edits.
+
+void TCalculator::DeleteHistoryEntries(const std::vector<int>& Indices) {
+    const int count = static_cast<int>(FExpressionHistorys.size());
+    std::vector<bool> isDoomed(FExpressionHistorys.size(), false);
+    bool isAnyDoomed = false;
+    for (const int index : Indices) {
+        if (index >= 0 && index < count) {
+            isDoomed[static_cast<std::size_t>(index)] = true;
+            isAnyDoomed = true;
+        }
+    }
+    if (!isAnyDoomed) {
+        return;
+    }
+    // One pass that keeps the order of the rest, however many entries go.
+    std::size_t kept = 0;
+    for (std::size_t index = 0; index < FExpressionHistorys.size(); ++index) {
+        if (!isDoomed[index]) {
+            if (kept != index) {
+                FExpressionHistorys[kept] = std::move(FExpressionHistorys[index]);
+            }
+            ++kept;
+        }
+    }
+    FExpressionHistorys.resize(kept);
+    KeepHistoryIndexInRange();
+    FEvents.HistoryChanged();
+}
+
+void TCalculator::ClearHistory() {
+    FExpressionHistorys.clear();
+    KeepHistoryIndexInRange();
+    FEvents.HistoryChanged();
+}
+
+void TCalculator::SwapHistoryEntries(int First, int Second) {
+    const int count = static_cast<int>(FExpressionHistorys.size());
+    if (First < 0 || Second < 0 || First >= count || Second >= count) {
+        return;
+    }
+    std::swap(FExpressionHistorys[static_cast<std::size_t>(First)],
+              FExpressionHistorys[static_cast<std::size_t>(Second)]);
+    FEvents.HistoryChanged();
+}
+
+// Up and Down in the field recall around this index, so it must never point past the entries
+// that are left (one past the newest is its resting place).
+void TCalculator::KeepHistoryIndexInRange() {
+    FExpressionHistoryIndex =
+        std::clamp(FExpressionHistoryIndex, 0, static_cast<int>(FExpressionHistorys.size()));
+}
+
+void TCalculator::DeleteVariable(const std::u16string& Name) {
+    FVariableDictionary.Remove(Name);
+    RefreshVariablePanel();
+}
+
+void TCalculator::ClearOverwritableVariables() {
+    const std::vector<std::u16string> names = FVariableDictionary.NameList();
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        if (FVariableDictionary.GetStatusItems(*name).IsOverwrite) {
+            FVariableDictionary.Remove(*name);
+        }
+    }
+    RefreshVariablePanel();
+}
+
+void TCalculator::MoveVariable(int From, int To) {
+    const int count = FVariableDictionary.Count();
+    if (From < 0 || To < 0 || From >= count || To >= count) {
+        return;
+    }
+    FVariableDictionary.MoveName(From, To);
+    RefreshVariablePanel();
+}
+
+void TCalculator::DeleteExpressionRecord(int Index) {
+    if (Index < 0 || Index >= static_cast<int>(FExpressionRecordList.size())) {
+        return;
+    }
+    FExpressionRecordList.erase(FExpressionRecordList.begin() + Index);
+    FEvents.ExpressionRecordsChanged(false);
+}
+
+void TCalculator::ClearExpressionRecords() {
+    FExpressionRecordList.clear();
+    FEvents.ExpressionRecordsChanged(false);
+}
+
+void TCalculator::MoveExpressionRecord(int From, int To) {
+    const int count = static_cast<int>(FExpressionRecordList.size());
+    if (From < 0 || To < 0 || From >= count || To >= count || From == To) {
+        return;
+    }
+    const auto first = FExpressionRecordList.begin();
+    if (From < To) {
+        std::rotate(first + From, first + From + 1, first + To + 1);
+    } else {
+        std::rotate(first + To, first + From, first + From + 1);
+    }
+    FEvents.ExpressionRecordsChanged(false);
+}
+
 } // namespace kalvio

@@ -128,6 +128,20 @@ public:
                           const std::u16string& Comment);
     void AddExpressionRecord();
 
+    // The panels' edits of the stores; each tells its panel to rebuild. History indices count
+    // from the oldest entry; indices outside the store are ignored.
+    void DeleteHistoryEntries(const std::vector<int>& Indices);
+    void ClearHistory();
+    void SwapHistoryEntries(int First, int Second);
+    // Removes the variable whether or not it is protected.
+    void DeleteVariable(const std::u16string& Name);
+    // Removes every variable that assignments may overwrite; protected ones stay.
+    void ClearOverwritableVariables();
+    void MoveVariable(int From, int To);
+    void DeleteExpressionRecord(int Index);
+    void ClearExpressionRecords();
+    void MoveExpressionRecord(int From, int To);
+
     // The state, for panels, front ends and tests.
     const TCalculatorRegisters& Registers() const { return FRegisters; }
     TVariableDictionary& VariableDictionary() { return FVariableDictionary; }
@@ -180,6 +194,7 @@ private:
 
     bool ApplyTypedCommand(const TTypedCommand& Command);
     void RecallHistoryByKey(int Index);
+    void KeepHistoryIndexInRange();
     void ChangeMemory(bool IsPlus);
     void HideMemoryButton();
     void EndVarCalcMode();

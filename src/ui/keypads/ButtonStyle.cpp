@@ -32,6 +32,7 @@ constexpr TStyleRow StyleRows[] = {
     {"InvBtnPushStyle", "#ffb627", "#e09a10", "#c98a0c", "#1f232b", ""},
     {"HypBtnStyle", "#2fc2ad", "#22a393", "#1f9284", "#10211f", ""},
     {"TopBarBtnStyle", "#f7f8fa", "#d9dce2", "#b9bec8", "#1f232b", ""},
+    {"HistoryPanelBtnStyle", "#f7f8fa", "#d9dce2", "#b9bec8", "#1f232b", ""},
 };
 
 QHash<QString, TButtonStyle> BuildStyleBook() {

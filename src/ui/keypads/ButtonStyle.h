@@ -17,9 +17,9 @@ struct TButtonStyle {
 
 // Our style sheet: every button style of the window by name ("CalcBtnStyle", "CalcBtn2Style",
 // "AcBtnStyle", "KeyBtnStyle", "InvBtnStyle", "InvBtnPushStyle", "HypBtnStyle", the power and
-// inverse-trig styles, and "TopBarBtnStyle"). An unknown name gives the "KeyBtnStyle" look.
-// The buttons paint themselves from it: Qt's style sheets cost more at start than the whole
-// window may take.
+// inverse-trig styles, "TopBarBtnStyle" and the panels' "HistoryPanelBtnStyle"). An unknown name
+// gives the "KeyBtnStyle" look. The buttons paint themselves from it: Qt's style sheets cost more
+// at start than the whole window may take.
 const TButtonStyle& ButtonStyle(const QString& styleName);
 
 } // namespace kalvio

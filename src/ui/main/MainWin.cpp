@@ -62,7 +62,9 @@ constexpr QRgb BcdLabelColour = 0x1f6fb2;
 TMainForm::TMainForm(std::filesystem::path settingsFile)
     : QWidget(nullptr, DesignWindowFlags), FExpressionEdit(new TExpressionEdit(this)),
       FResultViewer(new TCalcResultViewerWidget(this)),
-      FCalculator(*FExpressionEdit, *FResultViewer, *this, FExecutor) {
+      FCalculator(*FExpressionEdit, *FResultViewer, *this, FExecutor),
+      FPanelWindows(FCalculator, *this),
+      FDialogActions(FCalculator, *this, [this](int percent) { ApplyTransparency(percent); }) {
     setObjectName(QStringLiteral("MainForm"));
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, QColor(WindowColour));
@@ -169,12 +171,6 @@ void TMainForm::CreateActions() {
     Action("MAction")->setVisible(false);
     Action("FunctinPanelKeyAction")->setChecked(true);
     Action("NumberPanelKeyAction")->setChecked(true);
-    // The panel windows and the dialogs come later; their entries are there already.
-    for (const char* name :
-         {"HistoryListFormAction", "VariablePanelAction", "ExpressionRecordFormAction",
-          "PhysicalConstantsAction", "AboutAction", "SettingAction"}) {
-        Action(name)->setEnabled(false);
-    }
 }
 
 void TMainForm::ConnectActions() {
@@ -221,6 +217,15 @@ void TMainForm::ConnectActions() {
     on("HomePageAction",
        [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomePageAddress))); });
     on("WindowPosBottomAction", [this] { MoveToBack(); });
+    on("HistoryListFormAction", [this] { FPanelWindows.TogglePanel(pkHistory); });
+    on("VariablePanelAction", [this] { FPanelWindows.TogglePanel(pkVariable); });
+    on("ExpressionRecordFormAction", [this] { FPanelWindows.TogglePanel(pkExpression); });
+    FPanelWindows.SetCheckAction(pkHistory, Action("HistoryListFormAction"));
+    FPanelWindows.SetCheckAction(pkVariable, Action("VariablePanelAction"));
+    FPanelWindows.SetCheckAction(pkExpression, Action("ExpressionRecordFormAction"));
+    on("SettingAction", [this] { FDialogActions.SettingActionExecute(); });
+    on("PhysicalConstantsAction", [this] { FDialogActions.PhysicalConstantsActionExecute(); });
+    on("AboutAction", [this] { FDialogActions.AboutActionExecute(); });
 
     connect(FMBtn, &QPushButton::clicked, Action("MAction"), &QAction::trigger);
     connect(FCopyBtn, &QPushButton::clicked, Action("CopyAction"), &QAction::trigger);
@@ -526,6 +531,7 @@ void TMainForm::RestoreKeypadsAndPanels() {
     FIsNumberPanel = appData.IsNumberPanel;
     Action("FunctinPanelKeyAction")->setChecked(FIsFunctionPanel);
     Action("NumberPanelKeyAction")->setChecked(FIsNumberPanel);
+    FPanelWindows.RestorePanels(FCalculator.AppData());
     ApplyWindowScale(FWindowScaleNumber);
 }
 
@@ -544,6 +550,7 @@ void TMainForm::SaveState() {
     appData.IsFunctionPanel = FIsFunctionPanel;
     appData.IsNumberPanel = FIsNumberPanel;
     appData.WindowScaleNumber = FWindowScaleNumber;
+    FPanelWindows.StorePanels(appData);
     try {
         FCalculator.SaveState();
     } catch (const std::exception& error) {
@@ -605,6 +612,27 @@ void TMainForm::CalcLabelChanged(bool isVisible) {
 void TMainForm::BigDecimalModeChanged(bool isBigDecimal) {
     FBcdLabel->setVisible(isBigDecimal);
     Action("BigDecimalAction")->setChecked(isBigDecimal);
+    FPanelWindows.BigDecimalModeChanged(isBigDecimal);
+}
+
+void TMainForm::HistoryChanged() {
+    FPanelWindows.HistoryChanged();
+}
+
+void TMainForm::HistoryRowSelected(int row) {
+    FPanelWindows.HistoryRowSelected(row);
+}
+
+void TMainForm::VariablesChanged() {
+    FPanelWindows.VariablesChanged();
+}
+
+void TMainForm::ExpressionRecordsChanged(bool show) {
+    FPanelWindows.ExpressionRecordsChanged(show);
+}
+
+void TMainForm::SignificantDigitsChanged() {
+    FPanelWindows.SignificantDigitsChanged();
 }
 
 void TMainForm::DigitGroupingChanged(bool isOn) {

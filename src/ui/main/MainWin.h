@@ -2,10 +2,12 @@
 
 #include "calculator/Calculator.h"
 #include "calculator/CalculatorEvents.h"
+#include "ui/dialogs/DialogActions.h"
 #include "ui/main/CalcResultViewerWidget.h"
 #include "ui/main/ExpressionEdit.h"
 #include "ui/main/KeypadTransition.h"
 #include "ui/main/QtTaskExecutor.h"
+#include "ui/panels/PanelWindows.h"
 
 #include <QPoint>
 #include <QWidget>
@@ -42,6 +44,8 @@ public:
     ~TMainForm() override;
 
     TCalculator& Calculator() { return FCalculator; }
+    TPanelWindows& PanelWindows() { return FPanelWindows; }
+    TDialogActions& DialogActions() { return FDialogActions; }
     QAction* Action(const char* name) const;
 
     // The start: labels the keys, reads and applies the settings file, restores the window,
@@ -111,6 +115,11 @@ private:
     void TopMostToggleRequested() override;
     void ShiftChanged(bool isOn) override;
     void FunctionKeysRefreshRequested() override;
+    void HistoryChanged() override;
+    void HistoryRowSelected(int row) override;
+    void VariablesChanged() override;
+    void ExpressionRecordsChanged(bool show) override;
+    void SignificantDigitsChanged() override;
 
     // Widgets, created before the calculator that talks to them.
     TExpressionEdit* FExpressionEdit;
@@ -131,6 +140,9 @@ private:
 
     TQtTaskExecutor FExecutor;
     TCalculator FCalculator;
+    // After the calculator, so that the panels go before the stores they show.
+    TPanelWindows FPanelWindows;
+    TDialogActions FDialogActions;
 
     int FWindowScaleNumber = 0;
     bool FIsFunctionPanel = true;
