@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, skipping those already present.
 set -eu
-packages="g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev"
+# The window needs Qt 6 Widgets, a Japanese font, and Xvfb for its screenshot test.
+packages="g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev libgmp-dev
+          qt6-base-dev libgl-dev fonts-noto-cjk xvfb xauth"
 missing=""
 for package in $packages; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

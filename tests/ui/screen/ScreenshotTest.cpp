@@ -1,0 +1,130 @@
+#include "ui/main/MainWin.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace kalvio {
+namespace {
+
+// An X server of our own for one test: Xvfb on a free display, which it reports itself.
+class TXvfb {
+public:
+    TXvfb() {
+        int pipeEnds[2];
+        if (pipe(pipeEnds) != 0) {
+            return;
+        }
+        const std::string displayFd = std::to_string(pipeEnds[1]);
+        const char* arguments[] = {"Xvfb",      "-displayfd", displayFd.c_str(),
+                                   "-screen",   "0",          "800x600x24",
+                                   "-nolisten", "tcp",        nullptr};
+        if (posix_spawnp(&FPid, "Xvfb", nullptr, nullptr, const_cast<char**>(arguments), environ) !=
+            0) {
+            FPid = 0;
+        }
+        close(pipeEnds[1]);
+        FDisplay = ReadDisplay(pipeEnds[0]);
+        close(pipeEnds[0]);
+    }
+    TXvfb(const TXvfb&) = delete;
+    TXvfb& operator=(const TXvfb&) = delete;
+    ~TXvfb() {
+        if (FPid > 0) {
+            kill(FPid, SIGTERM);
+            waitpid(FPid, nullptr, 0);
+        }
+    }
+
+    // ":N", or empty when the server did not start.
+    const std::string& Display() const { return FDisplay; }
+
+private:
+    static std::string ReadDisplay(int fd) {
+        std::string number;
+        pollfd wait{fd, POLLIN, 0};
+        char c = 0;
+        while (poll(&wait, 1, 10000) > 0 && read(fd, &c, 1) == 1 && c != '\n') {
+            number.push_back(c);
+        }
+        return number.empty() ? std::string() : ":" + number;
+    }
+
+    pid_t FPid = 0;
+    std::string FDisplay;
+};
+
+int DistinctColours(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return static_cast<int>(colours.size());
+}
+
+TEST(WindowUnderXvfb, ScreenshotShowsTheWindow) {
+    TXvfb server;
+    if (server.Display().empty()) {
+        GTEST_SKIP() << "Xvfb is not available";
+    }
+    setenv("DISPLAY", server.Display().c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    int argc = 1;
+    char name[] = "kalvio_ui_screen_tests";
+    char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    TMainForm window(std::filesystem::path(folder.filePath("Kalvio.ini").toStdU16String()));
+    window.FormShow();
+    window.move(40, 40);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(200);
+
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QImage windowArea = shot.copy(QRect(window.geometry().topLeft(), window.size()));
+    const char* keep = std::getenv("KALVIO_SCREENSHOT");
+    if (keep != nullptr) {
+        shot.save(QString::fromLocal8Bit(keep));
+    }
+    // A blank capture has a single colour; the keypads, captions and field give many.
+    EXPECT_GT(DistinctColours(windowArea), 50);
+
+    // The main menu with its Japanese entries, over a result on show.
+    QTest::keyClicks(window.findChild<QWidget*>("ExpressionEdit"), "1234.5*2");
+    QTest::keyClick(window.findChild<QWidget*>("ExpressionEdit"), Qt::Key_Return);
+    window.findChild<QPushButton*>("MenuBtn")->click();
+    auto* menu = window.findChild<QMenu*>("MainMenu");
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QTest::qWait(200);
+    const QImage menuShot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    if (keep != nullptr) {
+        menuShot.save(QString::fromLocal8Bit(keep) + QStringLiteral(".menu.png"));
+    }
+    EXPECT_GT(DistinctColours(menuShot.copy(menu->geometry())), 20);
+    menu->close();
+    window.close();
+}
+
+} // namespace
+} // namespace kalvio
