@@ -1,7 +1,8 @@
 // Any typed text through the whole calculation: conversion (with its normalisation), key-list
 // normalisation, the double and the decimal calculator evaluators, and the result display in
 // every mode. Each stage must succeed or fail with one of its own errors, and every result must
-// be shown as a text that reads back as the value.
+// be shown as a text that reads back as the value. A mode bit feeds the units to the evaluators
+// as raw keys instead, to reach what no text converts to.
 #include "FuzzSupport.h"
 #include "display/CalcResultViewer.h"
 #include "display/NumberFormat.h"
@@ -94,6 +95,7 @@ std::optional<double> EvaluateDouble(const TExpressionKeyList& keys, TAngleType 
     } catch (const EExpressionError& error) {
         RequireErrorInRange(error, expression);
     } catch (const EIntegerDivisionError&) {
+    } catch (const EVariableNotFound&) { // only a raw key list names a number nobody holds
     }
     return std::nullopt;
 }
@@ -122,6 +124,7 @@ std::optional<TBcd> EvaluateDecimal(const TExpressionKeyList& keys, const TRegis
     } catch (const EBcdException&) {
     } catch (const EIntegerDivisionError&) {
     } catch (const EConvertError&) {
+    } catch (const EVariableNotFound&) {
     }
     return std::nullopt;
 }
@@ -226,16 +229,11 @@ void ShowInEveryMode(double value, const TBcd& bcdValue, bool isBigDecimal,
 } // namespace
 } // namespace kalvio
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace kalvio;
-    TFuzzInput input(data, size);
-    const std::uint8_t modes = input.TakeByte();
-    const auto angle = static_cast<TAngleType>(modes % 3);
-    const bool isVarCalcMode = (modes & 0x80) != 0;
-    const TRegisterSet& registers = RegisterSets()[input.TakeIndex(RegisterSets().size())];
-    const TDisplaySettings settings = TakeDisplaySettings(input);
-    const std::u16string text = input.TakeText16(MaxTextUnits);
+namespace kalvio {
+namespace {
 
+// The keys of a typed text; nothing when the converter refuses it.
+std::optional<TExpressionKeyList> ConvertText(const std::u16string& text, bool isVarCalcMode) {
     TExpressionTextConvert converter(Dictionary());
     converter.SetIsVarCalcMode(isVarCalcMode);
     const bool converted = converter.Convert(text);
@@ -248,20 +246,50 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         static_cast<std::size_t>(converter.ErrorIndex()) <
                             converter.ExpressionText().size(),
                     "a refused text names the place it stopped");
-        return 0;
+        return std::nullopt;
     }
     FuzzRequire(!text.empty() && text.size() <= TExpressionTextConvert::MaxTextLength,
                 "only texts of 1 to 1024 units convert");
-    const TExpressionKeyList keys = converter.TakeKeyList();
+    return converter.TakeKeyList();
+}
 
-    TExpressionKeyList normalized = keys;
+// Any key list, as no text produces it (coordinate conversions, X and Y, markers, stray end
+// keys): the evaluators must refuse what they cannot read, never misread it.
+TExpressionKeyList RawKeys(const std::u16string& text) {
+    TExpressionKeyList keys;
+    for (const char16_t unit : text) {
+        keys.push_back(static_cast<TExpressionKey>(unit % (ekExressionKeyEnd + 1)));
+    }
+    return keys;
+}
+
+} // namespace
+} // namespace kalvio
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace kalvio;
+    TFuzzInput input(data, size);
+    const std::uint8_t modes = input.TakeByte();
+    const auto angle = static_cast<TAngleType>(modes % 3);
+    const bool isRawKeyList = (modes & 0x40) != 0;
+    const bool isVarCalcMode = (modes & 0x80) != 0;
+    const TRegisterSet& registers = RegisterSets()[input.TakeIndex(RegisterSets().size())];
+    const TDisplaySettings settings = TakeDisplaySettings(input);
+    const std::u16string text = input.TakeText16(MaxTextUnits);
+
+    const std::optional<TExpressionKeyList> keys =
+        isRawKeyList ? RawKeys(text) : ConvertText(text, isVarCalcMode);
+    if (!keys) {
+        return 0;
+    }
+    TExpressionKeyList normalized = *keys;
     normalized.push_back(ekEnd);
     NormalizeKeyList(normalized);
     FuzzRequire(!normalized.empty() && normalized.back() == ekEnd,
                 "normalisation keeps the end key last");
 
-    const std::optional<double> doubleValue = EvaluateDouble(keys, angle, registers);
-    const std::optional<TBcd> decimalValue = EvaluateDecimal(keys, registers);
+    const std::optional<double> doubleValue = EvaluateDouble(*keys, angle, registers);
+    const std::optional<TBcd> decimalValue = EvaluateDecimal(*keys, registers);
     if (doubleValue) {
         TBcd twin{};
         try {

@@ -7,7 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
 
@@ -15,7 +15,10 @@ cmake --preset asan
 cmake --build --preset asan -j "$jobs"
 ctest --preset asan
 
-# The threads live in the calculator layer; only its tests are built for the thread sanitizer.
+# The real-time evaluation lives in the calculator layer, and its tests drive it on plain threads;
+# only they are built for the thread sanitizer. (The window's executor runs on Qt's thread pool,
+# whose locks the sanitizer cannot see in the uninstrumented Debian Qt: it reports races inside
+# Qt.)
 cmake --preset tsan
 cmake --build build-tsan -j "$jobs" --target kalvio_calculator_tests
 ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R 'RealTime|ThreadTaskExecutor' \
