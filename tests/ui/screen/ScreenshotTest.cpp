@@ -1,3 +1,4 @@
+#include "XvfbServer.h"
 #include "ui/main/MainWin.h"
 
 #include <QApplication>
@@ -9,67 +10,12 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace kalvio {
 namespace {
-
-// An X server of our own for one test: Xvfb on a free display, which it reports itself.
-class TXvfb {
-public:
-    TXvfb() {
-        int pipeEnds[2];
-        if (pipe(pipeEnds) != 0) {
-            return;
-        }
-        const std::string displayFd = std::to_string(pipeEnds[1]);
-        const char* arguments[] = {"Xvfb",      "-displayfd", displayFd.c_str(),
-                                   "-screen",   "0",          "800x600x24",
-                                   "-nolisten", "tcp",        nullptr};
-        if (posix_spawnp(&FPid, "Xvfb", nullptr, nullptr, const_cast<char**>(arguments), environ) !=
-            0) {
-            FPid = 0;
-        }
-        close(pipeEnds[1]);
-        FDisplay = ReadDisplay(pipeEnds[0]);
-        close(pipeEnds[0]);
-    }
-    TXvfb(const TXvfb&) = delete;
-    TXvfb& operator=(const TXvfb&) = delete;
-    ~TXvfb() {
-        if (FPid > 0) {
-            kill(FPid, SIGTERM);
-            waitpid(FPid, nullptr, 0);
-        }
-    }
-
-    // ":N", or empty when the server did not start.
-    const std::string& Display() const { return FDisplay; }
-
-private:
-    static std::string ReadDisplay(int fd) {
-        std::string number;
-        pollfd wait{fd, POLLIN, 0};
-        char c = 0;
-        while (poll(&wait, 1, 10000) > 0 && read(fd, &c, 1) == 1 && c != '\n') {
-            number.push_back(c);
-        }
-        return number.empty() ? std::string() : ":" + number;
-    }
-
-    pid_t FPid = 0;
-    std::string FDisplay;
-};
 
 int DistinctColours(const QImage& image) {
     QSet<QRgb> colours;
@@ -82,7 +28,7 @@ int DistinctColours(const QImage& image) {
 }
 
 TEST(WindowUnderXvfb, ScreenshotShowsTheWindow) {
-    TXvfb server;
+    TXvfbServer server("800x600");
     if (server.Display().empty()) {
         GTEST_SKIP() << "Xvfb is not available";
     }

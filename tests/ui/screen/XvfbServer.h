@@ -1,17 +1,18 @@
 #pragma once
 
 #include <csignal>
+#include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace kalvio {
 
 // An X server of our own for one test: Xvfb on a free display, which it reports itself.
+// The server writes nowhere the test runner reads and ends with the test, even when the test
+// aborts: an orphaned server holding the runner's output open would make a crash look like a hang.
 class TXvfbServer {
 public:
     explicit TXvfbServer(const std::string& screenSize) {
@@ -24,12 +25,16 @@ public:
         const char* arguments[] = {"Xvfb",      "-displayfd", displayFd.c_str(),
                                    "-screen",   "0",          screen.c_str(),
                                    "-nolisten", "tcp",        nullptr};
-        if (posix_spawnp(&FPid, "Xvfb", nullptr, nullptr, const_cast<char**>(arguments), environ) !=
-            0) {
+        const pid_t parent = getpid();
+        FPid = fork();
+        if (FPid == 0) {
+            RunServer(arguments, pipeEnds[0], parent);
+        }
+        if (FPid < 0) {
             FPid = 0;
         }
         close(pipeEnds[1]);
-        FDisplay = ReadDisplay(pipeEnds[0]);
+        FDisplay = FPid > 0 ? ReadDisplay(pipeEnds[0]) : std::string();
         close(pipeEnds[0]);
     }
     TXvfbServer(const TXvfbServer&) = delete;
@@ -45,6 +50,23 @@ public:
     const std::string& Display() const { return FDisplay; }
 
 private:
+    // In the child: only async-signal-safe calls until exec.
+    [[noreturn]] static void RunServer(const char* const* arguments, int readEnd, pid_t parent) {
+        close(readEnd);
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) {
+            _exit(1);
+        }
+        const int nowhere = open("/dev/null", O_RDWR);
+        if (nowhere >= 0) {
+            dup2(nowhere, STDIN_FILENO);
+            dup2(nowhere, STDOUT_FILENO);
+            dup2(nowhere, STDERR_FILENO);
+        }
+        execvp(arguments[0], const_cast<char* const*>(arguments));
+        _exit(127);
+    }
+
     static std::string ReadDisplay(int fd) {
         std::string number;
         pollfd wait{fd, POLLIN, 0};
