@@ -98,13 +98,13 @@ void TBaseExpression::NextCommonToken() {
 std::u16string TBaseExpression::CollectNumberText() {
     std::u16string text;
     do {
-        text += KeyToText(C);
+        text += KeyTextView(C);
         Step();
     } while (!AtEnd() && IsNumberKey(C));
 
     if (FormulaIndex >= 2 && FormulaKeys[FormulaIndex - 2] == ekE && IsSignKey(C)) {
         do {
-            text += KeyToText(C);
+            text += KeyTextView(C);
             Step();
         } while (!AtEnd() && (IsDigitKey(C) || IsSignKey(C)));
     }

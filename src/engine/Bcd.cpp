@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace kalvio {
 
@@ -252,7 +253,31 @@ TBcd DoubleToBcd(double value) {
     if (!std::isfinite(value)) {
         throw EBcdException("the value cannot be held as a decimal");
     }
-    return StrToBcd(FloatToGeneralText(value, 15));
+    // The value of its 15-significant-digit text, built from the digits without the text.
+    TBcdDecimal decimal;
+    const TDecimalDigits digits = RoundToSignificantDigits(value, 15);
+    if (digits.IsZero()) {
+        return PackBcd(decimal);
+    }
+    std::uint64_t coefficient = 0;
+    for (const char digit : digits.Text()) {
+        coefficient = coefficient * 10 + static_cast<std::uint64_t>(digit - '0');
+    }
+    decimal.Coefficient = TBcdInteger(coefficient);
+    decimal.Negative = value < 0;
+    const int lastDigitExponent = digits.Exponent - digits.Count + 1;
+    if (lastDigitExponent >= 0) {
+        if (digits.Exponent + 1 > MaxDigits) {
+            throw EBcdException("the value cannot be held as a decimal");
+        }
+        decimal.Coefficient.MultiplyPow10(lastDigitExponent);
+    } else {
+        decimal.Places = -lastDigitExponent;
+        if (!FitsBcd(decimal)) {
+            throw EBcdException("the value cannot be held as a decimal");
+        }
+    }
+    return PackBcd(decimal);
 }
 
 TBcd IntegerToBcd(std::int64_t value) {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 
@@ -134,6 +135,92 @@ void RequireFinite(double value) {
     }
 }
 
+// The digits and exponent of a scientific text "d.ddde±x" (the point optional).
+TDecimalDigits ScientificTextDigits(std::string_view text) {
+    const auto e = text.find('e');
+    int exponent = 0;
+    const char* exponentText = text.data() + e + 1;
+    const bool isNegative = *exponentText == '-';
+    exponentText += *exponentText == '+' || isNegative ? 1 : 0;
+    std::from_chars(exponentText, text.data() + text.size(), exponent);
+    exponent = isNegative ? -exponent : exponent;
+    TDecimalDigits result;
+    result.Exponent = exponent;
+    result.Digits[0] = text[0];
+    result.Count = 1;
+    for (std::size_t i = 2; i < e; ++i) {
+        result.Digits[static_cast<std::size_t>(result.Count++)] = text[i];
+    }
+    StripTrailingZeros(result);
+    return result;
+}
+
+// Rounds a digit text at `digits` digits; the text must be exact, so that halves away from zero
+// are the first dropped digit being 5 or more.
+TDecimalDigits RoundExactDigits(TDecimalDigits exact, int digits) {
+    if (exact.Count <= digits) {
+        return exact;
+    }
+    const char firstDropped = exact.Digits[static_cast<std::size_t>(digits)];
+    exact.Count = digits;
+    if (firstDropped >= '5') {
+        int i = digits - 1;
+        while (i >= 0 && exact.Digits[static_cast<std::size_t>(i)] == '9') {
+            --i;
+        }
+        if (i < 0) {
+            exact.Digits[0] = '1';
+            exact.Count = 1;
+            ++exact.Exponent;
+            return exact;
+        }
+        ++exact.Digits[static_cast<std::size_t>(i)];
+        exact.Count = i + 1;
+    }
+    StripTrailingZeros(exact);
+    return exact;
+}
+
+// Whole numbers below 2^53, the everyday results, have their exact digits at hand.
+std::optional<TDecimalDigits> RoundWholeNumber(double magnitude, int digits) {
+    constexpr double ExactIntegerLimit = 9007199254740992.0; // 2^53
+    if (magnitude >= ExactIntegerLimit || magnitude != std::floor(magnitude)) {
+        return std::nullopt;
+    }
+    TDecimalDigits exact;
+    const auto end = std::to_chars(exact.Digits.data(), exact.Digits.data() + exact.Digits.size(),
+                                   static_cast<std::uint64_t>(magnitude))
+                         .ptr;
+    exact.Count = static_cast<int>(end - exact.Digits.data());
+    exact.Exponent = exact.Count - 1;
+    StripTrailingZeros(exact);
+    return RoundExactDigits(exact, digits);
+}
+
+// Rounding the shortest text that reads back as the value gives the rounding of the exact value
+// whenever no rounding boundary lies between the two; with at most 15 digits kept, such a
+// boundary would itself be a shorter text that reads back, unless the shortest text is the
+// boundary. Returns nothing in that case, for more than 15 digits, and for subnormal values,
+// whose shortest text can be far from the value (5E-324 for 4.94065645841247E-324).
+std::optional<TDecimalDigits> RoundShortestText(double magnitude, int digits) {
+    constexpr int MaxShortcutDigits = 15;
+    if (digits > MaxShortcutDigits || magnitude < std::numeric_limits<double>::min()) {
+        return std::nullopt;
+    }
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                   std::chars_format::scientific)
+                         .ptr;
+    TDecimalDigits result =
+        ScientificTextDigits({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
+    // The shortest text on a boundary: which side the value lies on is not in the text.
+    if (result.Count == digits + 1 && result.Digits[static_cast<std::size_t>(digits)] == '5') {
+        return std::nullopt;
+    }
+    // Elsewhere the text rounds as the exact value would, as if it were exact.
+    return RoundExactDigits(result, digits);
+}
+
 } // namespace
 
 char TDecimalDigits::DigitAt(int exponent) const {
@@ -150,6 +237,12 @@ TDecimalDigits RoundToSignificantDigits(double value, int digits) {
     if (magnitude == 0) {
         return {};
     }
+    if (const auto whole = RoundWholeNumber(magnitude, digits)) {
+        return *whole;
+    }
+    if (const auto shortcut = RoundShortestText(magnitude, digits)) {
+        return *shortcut;
+    }
     // to_chars rounds halves to even; only an exact tie needs the other direction.
     if (const auto exact = ExactDecimal(magnitude);
         exact && exact->T % 10 == 5 && DigitCount(exact->T) == digits + 1) {
@@ -159,18 +252,7 @@ TDecimalDigits RoundToSignificantDigits(double value, int digits) {
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                    std::chars_format::scientific, digits - 1)
                          .ptr;
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-    const auto e = text.find('e');
-    int exponent = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
-                    exponent);
-    TDecimalDigits result;
-    AppendDigits(result, text.substr(0, 1), exponent);
-    if (e > 1) {
-        AppendDigits(result, text.substr(2, e - 2), exponent - 1);
-    }
-    StripTrailingZeros(result);
-    return result;
+    return ScientificTextDigits({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
 }
 
 TDecimalDigits RoundToDecimalPlaces(double value, int places) {

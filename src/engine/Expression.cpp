@@ -328,7 +328,7 @@ double TExpression::ReadDms(const std::u16string& First) {
         }
         text.clear();
         while (C != ekDms) {
-            text += KeyToText(C);
+            text += KeyTextView(C);
             Step();
             if (AtEnd() || !IsDmsDigitKey(C)) {
                 break;
@@ -627,7 +627,7 @@ double TExpression::ReadHexOrBinNumber(bool isHex) {
     } else if (IsNumberKey(C)) {
         std::u16string text;
         while (!AtEnd() && IsNumberKey(C)) {
-            text += KeyToText(C);
+            text += KeyTextView(C);
             Step();
         }
         const std::uint64_t base = isHex ? 16 : 2;

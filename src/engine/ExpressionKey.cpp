@@ -6,8 +6,8 @@ namespace kalvio {
 
 namespace {
 
-constexpr std::array<const char16_t*, ekExressionKeyEnd + 1> MakeKeyTexts() {
-    std::array<const char16_t*, ekExressionKeyEnd + 1> texts{};
+constexpr std::array<std::u16string_view, ekExressionKeyEnd + 1> MakeKeyTexts() {
+    std::array<std::u16string_view, ekExressionKeyEnd + 1> texts{};
     for (auto& text : texts) {
         text = u"";
     }
@@ -114,31 +114,17 @@ constexpr std::array<const char16_t*, ekExressionKeyEnd + 1> MakeKeyTexts() {
 
 constexpr auto kKeyTexts = MakeKeyTexts();
 
-constexpr bool InRange(TExpressionKey key, TExpressionKey first, TExpressionKey last) {
-    return key >= first && key <= last;
-}
-
 } // namespace
 
-std::u16string KeyToText(TExpressionKey key) {
+std::u16string_view KeyTextView(TExpressionKey key) {
     if (key > ekExressionKeyEnd) {
         return {};
     }
     return kKeyTexts[key];
 }
 
-bool IsNumberKey(TExpressionKey key) { return InRange(key, ekNumberStart, ekNumberEnd); }
-
-bool IsOperatorKey(TExpressionKey key) { return InRange(key, ekOperatorStart, ekOperatorEnd); }
-
-bool IsSignKey(TExpressionKey key) { return key == ekPlus || key == ekMinus; }
-
-bool IsFunctionKey(TExpressionKey key) { return InRange(key, ekSin, ekVariable); }
-
-bool IsVariableKey(TExpressionKey key) { return InRange(key, ekPi, ekVarGTCount); }
-
-bool IsFunctionOrVariableKey(TExpressionKey key) { return IsFunctionKey(key) || IsVariableKey(key); }
-
-bool IsPowerKey(TExpressionKey key) { return InRange(key, ekPower, ekReciprocal); }
+std::u16string KeyToText(TExpressionKey key) {
+    return std::u16string(KeyTextView(key));
+}
 
 } // namespace kalvio

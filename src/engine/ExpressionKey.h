@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kalvio {
@@ -171,13 +172,33 @@ enum TCommandKey : std::uint8_t {
 
 // The display text of a key; empty for markers, token classes and keys without a text.
 std::u16string KeyToText(TExpressionKey key);
+// The same text without a copy, for the parsers' inner loops.
+std::u16string_view KeyTextView(TExpressionKey key);
 
-bool IsNumberKey(TExpressionKey key);
-bool IsOperatorKey(TExpressionKey key);
-bool IsSignKey(TExpressionKey key);
-bool IsFunctionKey(TExpressionKey key);
-bool IsVariableKey(TExpressionKey key);
-bool IsFunctionOrVariableKey(TExpressionKey key);
-bool IsPowerKey(TExpressionKey key);
+// Inline: the parsers ask these for every key they read.
+constexpr bool IsKeyInRange(TExpressionKey key, TExpressionKey first, TExpressionKey last) {
+    return key >= first && key <= last;
+}
+constexpr bool IsNumberKey(TExpressionKey key) {
+    return IsKeyInRange(key, ekNumberStart, ekNumberEnd);
+}
+constexpr bool IsOperatorKey(TExpressionKey key) {
+    return IsKeyInRange(key, ekOperatorStart, ekOperatorEnd);
+}
+constexpr bool IsSignKey(TExpressionKey key) {
+    return key == ekPlus || key == ekMinus;
+}
+constexpr bool IsFunctionKey(TExpressionKey key) {
+    return IsKeyInRange(key, ekSin, ekVariable);
+}
+constexpr bool IsVariableKey(TExpressionKey key) {
+    return IsKeyInRange(key, ekPi, ekVarGTCount);
+}
+constexpr bool IsFunctionOrVariableKey(TExpressionKey key) {
+    return IsFunctionKey(key) || IsVariableKey(key);
+}
+constexpr bool IsPowerKey(TExpressionKey key) {
+    return IsKeyInRange(key, ekPower, ekReciprocal);
+}
 
 } // namespace kalvio

@@ -1,10 +1,13 @@
 #include "engine/Bcd.h"
 
+#include "engine/DoubleText.h"
 #include "engine/EngineErrors.h"
 
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 
 namespace kalvio {
 namespace {
@@ -138,6 +141,43 @@ TEST(Bcd, DoubleConversions) {
     for (double value : {1e64, -1e70, 1.5e-63, 1e-64, std::numeric_limits<double>::infinity(),
                          std::numeric_limits<double>::quiet_NaN()}) {
         EXPECT_THROW(DoubleToBcd(value), EBcdException) << value;
+    }
+}
+
+// The conversion of a double is defined as reading its 15-significant-digit text; the direct
+// construction must agree with that everywhere, refusals included.
+TEST(Bcd, DoubleConversionAgreesWithItsText) {
+    std::mt19937_64 random(20261211);
+    std::uniform_int_distribution<int> exponents(-70, 70);
+    std::uniform_int_distribution<int> wholeNumbers(-100000, 100000);
+    for (int i = 0; i < 200000; ++i) {
+        double value = 0;
+        switch (i % 3) {
+        case 0: {
+            const auto bits = random();
+            std::memcpy(&value, &bits, sizeof value);
+            break;
+        }
+        case 1:
+            value = std::ldexp(static_cast<double>(random() >> 11), -53) *
+                    std::pow(10.0, exponents(random));
+            break;
+        default:
+            value = wholeNumbers(random) / 8.0;
+            break;
+        }
+        if (!std::isfinite(value)) {
+            continue;
+        }
+        TBcd expected;
+        const bool isHeld = TryStrToBcd(FloatToGeneralText(value, 15), expected);
+        try {
+            const TBcd converted = DoubleToBcd(value);
+            ASSERT_TRUE(isHeld) << value;
+            ASSERT_EQ(std::memcmp(&converted, &expected, sizeof converted), 0) << value;
+        } catch (const EBcdException&) {
+            ASSERT_FALSE(isHeld) << value;
+        }
     }
 }
 

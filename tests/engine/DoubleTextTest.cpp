@@ -157,6 +157,11 @@ std::vector<double> SampleValues() {
         }
         values.push_back(static_cast<double>(random() % 100000000) / 1024.0);
         values.push_back(static_cast<double>(random() % 1000000) * 0.5);
+        // Sixteen-digit texts ending in 5 lie on or next to a 15-digit rounding boundary.
+        const std::string boundary = std::to_string(100000000000000 + random() % 900000000000000) +
+                                     "5e" + std::to_string(static_cast<int>(random() % 80) - 40);
+        values.push_back(std::stod(boundary));
+        values.push_back(std::bit_cast<double>(random() >> 12)); // subnormal
     }
     return values;
 }
@@ -164,10 +169,11 @@ std::vector<double> SampleValues() {
 TEST(RoundToSignificantDigitsTest, AgreesWithTheExactExpansion) {
     std::mt19937 random(11);
     for (const double value : SampleValues()) {
-        const int digits = 1 + static_cast<int>(random() % 17);
-        ExpectSame(RoundToSignificantDigits(value, digits),
-                   value == 0 ? TReference{} : RoundReference(ExactExpansion(value), digits),
-                   value);
+        for (const int digits : {1 + static_cast<int>(random() % 17), 15}) {
+            ExpectSame(RoundToSignificantDigits(value, digits),
+                       value == 0 ? TReference{} : RoundReference(ExactExpansion(value), digits),
+                       value);
+        }
     }
 }
 
