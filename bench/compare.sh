@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Times kalvio-cli (double and decimal mode) against bc and qalc on one corpus of 20,000
 # arithmetic expressions that all three evaluate, checks that they agree, and prints the ratios.
 #
@@ -55,17 +55,19 @@ BEGIN {
 # bc needs its scale first; qalc reads one expression per line.
 { echo "scale=20"; cat "$work/corpus.txt"; } > "$work/corpus.bc"
 
-seconds() {
-    start=$(date +%s.%N)
-    "$@"
-    end=$(date +%s.%N)
-    echo "$end - $start" | bc -l
+# Wall-clock and processor seconds (user + system, children included) of one command: qalc
+# sleeps while it waits for its own calculation thread, so the two differ a lot for it.
+measure() {
+    local TIMEFORMAT='%R %U %S'
+    local wall user system
+    read -r wall user system < <({ time "$@" >/dev/null 2>&1; } 2>&1)
+    echo "$wall $(echo "$user + $system" | bc -l)"
 }
 
-t_double=$(seconds sh -c "\"$cli\" < \"$work/corpus.txt\" > \"$work/double.out\"")
-t_bcd=$(seconds sh -c "\"$cli\" --bcd < \"$work/corpus.txt\" > \"$work/bcd.out\"")
-t_bc=$(seconds sh -c "BC_LINE_LENGTH=0 bc -q < \"$work/corpus.bc\" > \"$work/bc.out\"")
-t_qalc=$(seconds sh -c "qalc -t -f \"$work/corpus.txt\" > \"$work/qalc.out\" 2>&1")
+m_double=$(measure sh -c "\"$cli\" < \"$work/corpus.txt\" > \"$work/double.out\"")
+m_bcd=$(measure sh -c "\"$cli\" --bcd < \"$work/corpus.txt\" > \"$work/bcd.out\"")
+m_bc=$(measure sh -c "BC_LINE_LENGTH=0 bc -q < \"$work/corpus.bc\" > \"$work/bc.out\"")
+m_qalc=$(measure sh -c "qalc -t -f \"$work/corpus.txt\" > \"$work/qalc.out\" 2>&1")
 
 # Every tool must have answered every expression, and the answers must agree to 8 digits (qalc
 # writes a negative value with the minus sign U+2212). The decimal mode cuts every quotient after
@@ -90,12 +92,14 @@ END {
 }' "$work/double.out" "$work/bcd.out" "$work/bc.out" "$work/qalc.out")
 
 echo "Corpus: $count expressions (kalvio-cli types each as a keyboard would, then Enter)"
-printf '%-22s %10s %14s %16s\n' tool seconds "expr/s" "time / kalvio"
-for row in "kalvio-cli:$t_double" "kalvio-cli --bcd:$t_bcd" "bc:$t_bc" "qalc:$t_qalc"; do
+printf '%-18s %9s %11s %14s %9s %14s\n' tool "wall s" "expr/s" "wall / kalvio" "CPU s" "CPU / kalvio"
+read -r wall_double cpu_double <<<"$m_double"
+for row in "kalvio-cli:$m_double" "kalvio-cli --bcd:$m_bcd" "bc:$m_bc" "qalc:$m_qalc"; do
     name=${row%%:*}
-    t=${row#*:}
-    printf '%-22s %10.3f %14.0f %16.2f\n' "$name" "$t" "$(echo "$count / $t" | bc -l)" \
-        "$(echo "$t / $t_double" | bc -l)"
+    read -r wall cpu <<<"${row#*:}"
+    printf '%-18s %9.3f %11.0f %14.2f %9.3f %14.2f\n' "$name" "$wall" \
+        "$(echo "$count / $wall" | bc -l)" "$(echo "$wall / $wall_double" | bc -l)" "$cpu" \
+        "$(echo "$cpu / $cpu_double" | bc -l)"
 done
 if [ "$agree" != 0 ]; then
     echo "The tools disagree on $agree answers (or answered a different number of lines)" >&2

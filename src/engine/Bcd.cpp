@@ -254,30 +254,26 @@ TBcd DoubleToBcd(double value) {
         throw EBcdException("the value cannot be held as a decimal");
     }
     // The value of its 15-significant-digit text, built from the digits without the text.
-    TBcdDecimal decimal;
     const TDecimalDigits digits = RoundToSignificantDigits(value, 15);
-    if (digits.IsZero()) {
-        return PackBcd(decimal);
-    }
-    std::uint64_t coefficient = 0;
-    for (const char digit : digits.Text()) {
-        coefficient = coefficient * 10 + static_cast<std::uint64_t>(digit - '0');
-    }
-    decimal.Coefficient = TBcdInteger(coefficient);
-    decimal.Negative = value < 0;
+    TPackedBcd packed;
+    packed.Digits = TPackedDigits::FromShortDigitText(digits.Text());
+    packed.Negative = value < 0;
     const int lastDigitExponent = digits.Exponent - digits.Count + 1;
+    if (digits.IsZero()) {
+        return StorePackedBcd(packed);
+    }
     if (lastDigitExponent >= 0) {
         if (digits.Exponent + 1 > MaxDigits) {
             throw EBcdException("the value cannot be held as a decimal");
         }
-        decimal.Coefficient.MultiplyPow10(lastDigitExponent);
+        packed.Digits.ShiftLeftDigits(lastDigitExponent);
     } else {
-        decimal.Places = -lastDigitExponent;
-        if (!FitsBcd(decimal)) {
+        packed.Places = -lastDigitExponent;
+        if (packed.Places > MaxBcdPlaces(packed.IntegerDigits())) {
             throw EBcdException("the value cannot be held as a decimal");
         }
     }
-    return PackBcd(decimal);
+    return StorePackedBcd(packed);
 }
 
 TBcd IntegerToBcd(std::int64_t value) {

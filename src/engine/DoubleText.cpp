@@ -300,40 +300,45 @@ std::u16string FloatToGeneralText(double value, int significantDigits) {
     }
     const int precision = std::clamp(significantDigits, 2, 17);
     const TDecimalDigits digits = RoundToSignificantDigits(value, precision);
-    std::u16string text;
+    // Built in place: at most a sign, 17 digits, a point and four zeros, or an exponent.
+    std::array<char16_t, 32> text{};
+    std::size_t length = 0;
+    const auto put = [&](char16_t ch) { text[length++] = ch; };
     if (value < 0) {
-        text += u'-';
+        put(u'-');
     }
     const int exponent = digits.Exponent;
     if (exponent >= -4 && exponent < precision) {
         for (int position = std::max(exponent, 0); position >= 0; --position) {
-            text += static_cast<char16_t>(digits.DigitAt(position));
+            put(static_cast<char16_t>(digits.DigitAt(position)));
         }
         const int lastPosition = exponent - digits.Count + 1;
         if (lastPosition < 0) {
-            text += u'.';
+            put(u'.');
             for (int position = -1; position >= lastPosition; --position) {
-                text += static_cast<char16_t>(digits.DigitAt(position));
+                put(static_cast<char16_t>(digits.DigitAt(position)));
             }
         }
-        return text;
+        return {text.data(), length};
     }
-    text += static_cast<char16_t>(digits.Digits[0]);
+    put(static_cast<char16_t>(digits.Digits[0]));
     if (digits.Count > 1) {
-        text += u'.';
+        put(u'.');
         for (int i = 1; i < digits.Count; ++i) {
-            text += static_cast<char16_t>(digits.Digits[i]);
+            put(static_cast<char16_t>(digits.Digits[static_cast<std::size_t>(i)]));
         }
     }
-    text += u'E';
+    put(u'E');
     if (exponent < 0) {
-        text += u'-';
+        put(u'-');
     }
     std::array<char, 8> buffer{};
     const auto end =
         std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::abs(exponent)).ptr;
-    text.append(buffer.data(), end);
-    return text;
+    for (const char* digit = buffer.data(); digit != end; ++digit) {
+        put(static_cast<char16_t>(*digit));
+    }
+    return {text.data(), length};
 }
 
 } // namespace kalvio

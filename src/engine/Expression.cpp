@@ -34,6 +34,10 @@ bool IsDigit(char16_t ch) {
     return ch >= u'0' && ch <= u'9';
 }
 
+constexpr std::array<double, 23> ExactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 // A decimal literal: optional sign, digits with an optional "." and fraction (at least one
 // digit), optional "E" with optional sign and at least one digit. Locale-independent.
 std::optional<double> ParseDecimalLiteral(std::u16string_view text) {
@@ -50,11 +54,13 @@ std::optional<double> ParseDecimalLiteral(std::u16string_view text) {
     std::size_t integerDigits = 0;
     bool seenSignificant = false;
     bool inFraction = false;
+    std::uint64_t mantissa = 0; // exact while mantissaDigits - leadingZeros <= 19
     for (; i < n && (IsDigit(text[i]) || (text[i] == u'.' && !inFraction)); ++i) {
         if (text[i] == u'.') {
             inFraction = true;
             continue;
         }
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[i] - u'0');
         ++mantissaDigits;
         if (!seenSignificant && text[i] == u'0') {
             ++leadingZeros;
@@ -89,6 +95,13 @@ std::optional<double> ParseDecimalLiteral(std::u16string_view text) {
     }
     if (i != n) {
         return std::nullopt;
+    }
+    // Up to 15 significant digits and 22 decimals, both the digits and the power of ten are
+    // exact doubles, so one correctly rounded division gives the correctly rounded value.
+    const std::size_t fractionDigits = mantissaDigits - integerDigits;
+    if (exponent == 0 && mantissaDigits - leadingZeros <= 15 && fractionDigits <= 22) {
+        const double value = static_cast<double>(mantissa) / ExactPowersOfTen[fractionDigits];
+        return negative ? -value : value;
     }
 
     std::string ascii(text.begin() + static_cast<std::ptrdiff_t>(start), text.end());

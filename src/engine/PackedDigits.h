@@ -6,6 +6,7 @@
 #include <compare>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 namespace kalvio {
 
@@ -26,6 +27,14 @@ public:
     void ToFraction(std::array<std::uint8_t, 32>& fraction, int precision) const;
 
     static TPackedDigits FromInteger(const TBcdInteger& value); // at most 64 digits
+    // At most 16 digit characters, the units digit last.
+    static TPackedDigits FromShortDigitText(std::string_view digits) {
+        TPackedDigits result;
+        for (const char digit : digits) {
+            result.FWords[0] = (result.FWords[0] << 4) | static_cast<std::uint64_t>(digit - '0');
+        }
+        return result;
+    }
     TBcdInteger ToInteger() const;
 
     bool IsZero() const { return (FWords[0] | FWords[1] | FWords[2] | FWords[3]) == 0; }

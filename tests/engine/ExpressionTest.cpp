@@ -6,8 +6,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <gmpxx.h>
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
 
 namespace kalvio {
 namespace {
@@ -311,6 +314,31 @@ TEST(Expression, KeyListsNoTextProduces) {
     }
     for (const char* invalid : {"1 A", "1.2.3 deg 4", "1 deg 2..3", "StoA", "Pol 3 , 4 )"}) {
         EXPECT_THROW(Evaluate(Keys(invalid)), EExpressionError) << invalid;
+    }
+}
+
+// Literals read to the nearest double, whichever way the reader takes: short ones by one exact
+// division, long ones and exponents through the general conversion.
+TEST(Expression, LiteralsReadToTheNearestDouble) {
+    std::mt19937_64 random(20261211);
+    for (int i = 0; i < 20000; ++i) {
+        std::string literal = std::to_string(random() % 10'000'000'000'000'000'000ULL);
+        literal.resize(1 + random() % literal.size());
+        const std::size_t point = random() % (literal.size() + 1);
+        if (i % 4 == 0) {
+            literal.insert(0, "0.000000");
+        } else if (point < literal.size()) {
+            literal.insert(point, ".");
+        }
+        if (i % 5 == 0) {
+            literal += "E" + std::to_string(static_cast<int>(random() % 40) - 20);
+        }
+        const double expected = std::strtod(literal.c_str(), nullptr);
+        if (std::fabs(expected) <= 1e-12) {
+            continue; // results this close to zero come out as zero
+        }
+        const std::u16string text(literal.begin(), literal.end());
+        ASSERT_EQ(Evaluate(text), expected) << literal;
     }
 }
 
