@@ -128,8 +128,13 @@ void RestoreExponentPlusSigns(TExpressionKeyList& keys) {
 
 void NormalizeKeyList(TExpressionKeyList& keys) {
     MarkSignsAndImplicitProducts(keys);
-    ExpandUnarySigns(keys);
-    RestoreExponentPlusSigns(keys);
+    // The later passes only act on signs and exponents; most lists have neither.
+    if (std::any_of(keys.begin(), keys.end(), IsSignKey)) {
+        ExpandUnarySigns(keys);
+    }
+    if (std::find(keys.begin(), keys.end(), ekE) != keys.end()) {
+        RestoreExponentPlusSigns(keys);
+    }
     std::erase(keys, ekNil);
 }
 
