@@ -243,6 +243,10 @@ TEST_F(MainWindowTest, MenuCheckMarksFollowTheState) {
     Key(Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(Window().Action("BigDecimalAction")->isChecked());
     EXPECT_TRUE(bcdLabel->isVisible());
+    // Sized to its text when first shown, and placed after the CALC label's place.
+    const auto* calcLabel = Window().findChild<QLabel*>("CalcLabel");
+    EXPECT_EQ(bcdLabel->size(), bcdLabel->sizeHint());
+    EXPECT_EQ(bcdLabel->x(), calcLabel->x() + calcLabel->sizeHint().width() + 4);
     Key(Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(bcdLabel->isVisible());
 }

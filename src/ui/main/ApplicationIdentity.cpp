@@ -10,7 +10,8 @@ QString DesktopFileName() {
 }
 
 QIcon ApplicationIcon() {
-    static const std::array sizes{16, 32, 48, 64, 128, 256};
+    // Window managers show the window icon small; the large sizes come from the icon theme.
+    static const std::array sizes{16, 32, 48, 64};
     QIcon icon;
     for (const int size : sizes) {
         icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(DesktopFileName()).arg(size),

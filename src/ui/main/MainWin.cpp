@@ -127,7 +127,6 @@ void TMainForm::CreateFieldRow() {
         labelPalette.setColor(QPalette::WindowText, QColor(colour));
         label->setPalette(labelPalette);
         label->setFont(UiFont(10, false));
-        label->adjustSize();
         label->hide();
     }
 
@@ -305,8 +304,7 @@ void TMainForm::PlaceTopPanel() {
                        FieldRowHeight - FieldHeight - 4);
     findChild<QFrame*>(QStringLiteral("ResultPanel"))->setGeometry(result);
     FResultViewer->setGeometry(result.adjusted(4, 0, -4, 0));
-    FCalcLabel->move(result.left() + 3, result.top() + 1);
-    FBcdLabel->move(result.left() + 3 + FCalcLabel->width() + 4, result.top() + 1);
+    PlaceResultLabels();
     if (FMBtn->isVisible()) {
         UpdateMemoryButtonGeometry();
     }
@@ -605,12 +603,28 @@ void TMainForm::ResultModeButtonChanged(const std::u16string& caption) {
     FResultModeBtn->setText(FromU16(caption));
 }
 
+void TMainForm::PlaceResultLabels() {
+    const QRect result = findChild<QFrame*>(QStringLiteral("ResultPanel"))->geometry();
+    FCalcLabel->move(result.left() + 3, result.top() + 1);
+    FBcdLabel->move(result.left() + 3 + FCalcLabel->width() + 4, result.top() + 1);
+}
+
+void TMainForm::ShowResultLabel(QLabel& label, bool isVisible) {
+    if (isVisible && !FAreResultLabelsSized) {
+        FCalcLabel->adjustSize();
+        FBcdLabel->adjustSize();
+        FAreResultLabelsSized = true;
+        PlaceResultLabels();
+    }
+    label.setVisible(isVisible);
+}
+
 void TMainForm::CalcLabelChanged(bool isVisible) {
-    FCalcLabel->setVisible(isVisible);
+    ShowResultLabel(*FCalcLabel, isVisible);
 }
 
 void TMainForm::BigDecimalModeChanged(bool isBigDecimal) {
-    FBcdLabel->setVisible(isBigDecimal);
+    ShowResultLabel(*FBcdLabel, isBigDecimal);
     Action("BigDecimalAction")->setChecked(isBigDecimal);
     FPanelWindows.BigDecimalModeChanged(isBigDecimal);
 }

@@ -97,6 +97,8 @@ private:
     void ToggleNumberKeypad();
     void AnimateKeypad(TKeypadKind keypad, TTransitionKind kind);
     void UpdateMemoryButtonGeometry();
+    void PlaceResultLabels();
+    void ShowResultLabel(QLabel& label, bool isVisible);
 
     // Start.
     void AssignFunctionKeys();
@@ -131,6 +133,8 @@ private:
     QPushButton* FMenuBtn = nullptr;
     QLabel* FCalcLabel = nullptr;
     QLabel* FBcdLabel = nullptr;
+    // Sized when one is first shown: measuring them loads a font the first paint does not need.
+    bool FAreResultLabelsSized = false;
     TFunctionKeyFrame* FFunctionKeyFrame = nullptr;
     TNumericKeyFrame* FNumericKeyFrame = nullptr;
     TKeypadTransitionView* FTransitionView = nullptr;
