@@ -1,6 +1,9 @@
 #include "ui/main/ApplicationIdentity.h"
 
+#include <QApplication>
 #include <QRegularExpression>
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace kalvio {
@@ -34,6 +37,16 @@ TEST(ApplicationIcon, IsBuiltIntoTheProgramInEverySizeADesktopAsksFor) {
         EXPECT_EQ(icon.pixmap(size, size).size(), QSize(size, size)) << size;
     }
     EXPECT_FALSE(DesktopFileName().isEmpty());
+}
+
+TEST(ApplicationIcon, IsGivenOnceTheWindowHasPainted) {
+    QApplication::setWindowIcon(QIcon());
+    QWidget window;
+    SetApplicationIconAfterFirstPaint(window);
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }, 5000));
+    EXPECT_EQ(QApplication::windowIcon().availableSizes().size(), 6);
 }
 
 } // namespace

@@ -76,7 +76,6 @@ int RunProgram(int argc, char* argv[], const std::function<void(TMainForm&)>& on
     }
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(DesktopFileName());
-    QApplication::setWindowIcon(ApplicationIcon());
     QApplication::setFont(UiFont(12));
 
     QCommandLineParser parser;
@@ -102,6 +101,7 @@ int RunProgram(int argc, char* argv[], const std::function<void(TMainForm&)>& on
     }
 
     TMainForm mainForm(*settingsFile);
+    SetApplicationIconAfterFirstPaint(mainForm);
     mainForm.FormShow();
     mainForm.show();
     if (onShown) {
