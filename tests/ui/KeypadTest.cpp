@@ -70,9 +70,9 @@ TEST(NumericKeypad, EveryKeyOfTheTableSendsItsCall) {
 
 TEST(NumericKeypad, TableIsAFullGridOfNineteenKeys) {
     std::set<std::pair<int, int>> cells;
-    for (const TNumericKeySpec& spec : NumericKeyTable()) {
-        for (int column = spec.Column; column < spec.Column + spec.ColumnSpan; ++column) {
-            EXPECT_TRUE(cells.insert({spec.Row, column}).second) << spec.Name;
+    for (const TNumericKeyEntry& entry : NumericKeyTable()) {
+        for (int column = entry.Column; column < entry.Column + entry.ColumnSpan; ++column) {
+            EXPECT_TRUE(cells.insert({entry.Row, column}).second) << entry.Name;
         }
     }
     EXPECT_EQ(NumericKeyTable().size(), 19u);

@@ -320,13 +320,13 @@ namespace kalvio {
 namespace {
 
 TEST_F(MainWindowTest, EveryActionHasItsCaptionShortcutAndCheckMark) {
-    for (const TActionSpec& spec : MainActionTable()) {
-        const QAction* action = Window().Action(spec.Name);
-        ASSERT_NE(action, nullptr) << spec.Name;
-        EXPECT_EQ(action->text(), QString::fromUtf16(spec.Caption)) << spec.Name;
-        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(spec.Shortcut)))
-            << spec.Name;
-        EXPECT_EQ(action->isCheckable(), spec.IsCheckable) << spec.Name;
+    for (const TActionEntry& entry : MainActionTable()) {
+        const QAction* action = Window().Action(entry.Name);
+        ASSERT_NE(action, nullptr) << entry.Name;
+        EXPECT_EQ(action->text(), QString::fromUtf16(entry.Caption)) << entry.Name;
+        EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(entry.Shortcut)))
+            << entry.Name;
+        EXPECT_EQ(action->isCheckable(), entry.IsCheckable) << entry.Name;
     }
     EXPECT_EQ(Window().Action("SettingAction")->shortcut(),
               QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_F12));

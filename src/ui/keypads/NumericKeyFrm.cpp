@@ -6,32 +6,32 @@ namespace kalvio {
 
 TNumericKeyFrame::TNumericKeyFrame(QWidget* parent) : TKeypadFrame(parent) {
     setObjectName(QStringLiteral("NumericKeyFrame"));
-    for (const TNumericKeySpec& spec : NumericKeyTable()) {
-        TKeypadButton* button = AddButton(QString::fromLatin1(spec.Name), spec.Row, spec.Column,
-                                          spec.ColumnSpan, spec.FontSize);
-        button->SetStyleName(QString::fromLatin1(spec.StyleName));
-        connect(button, &QPushButton::clicked, this, [this, &spec] { Press(spec); });
+    for (const TNumericKeyEntry& entry : NumericKeyTable()) {
+        TKeypadButton* button = AddButton(QString::fromLatin1(entry.Name), entry.Row, entry.Column,
+                                          entry.ColumnSpan, entry.FontSize);
+        button->SetStyleName(QString::fromLatin1(entry.StyleName));
+        connect(button, &QPushButton::clicked, this, [this, &entry] { Press(entry); });
     }
 }
 
 void TNumericKeyFrame::SetButton() {
-    for (const TNumericKeySpec& spec : NumericKeyTable()) {
-        if (TKeypadButton* button = FindButton(QString::fromLatin1(spec.Name))) {
-            button->setText(QString::fromUtf16(spec.Caption));
+    for (const TNumericKeyEntry& entry : NumericKeyTable()) {
+        if (TKeypadButton* button = FindButton(QString::fromLatin1(entry.Name))) {
+            button->setText(QString::fromUtf16(entry.Caption));
         }
     }
 }
 
-void TNumericKeyFrame::Press(const TNumericKeySpec& spec) {
-    switch (spec.Press) {
+void TNumericKeyFrame::Press(const TNumericKeyEntry& entry) {
+    switch (entry.Press) {
     case npKey:
-        emit KeyPushed(spec.Key);
+        emit KeyPushed(entry.Key);
         break;
     case npOperator:
-        emit OperatorKeyPushed(spec.Key);
+        emit OperatorKeyPushed(entry.Key);
         break;
     case npCommand:
-        emit CommandKeyPushed(spec.Command);
+        emit CommandKeyPushed(entry.Command);
         break;
     case npAns:
         emit KeyPushed(FIsPushShiftBtn ? ekPreAns : ekAns);

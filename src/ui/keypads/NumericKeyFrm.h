@@ -5,7 +5,7 @@
 
 namespace kalvio {
 
-struct TNumericKeySpec;
+struct TNumericKeyEntry;
 
 // The numeric keypad: digits, point, ANS, DEL, AC, the four operators and "＝", built from its
 // key table. A press becomes one signal to the calculator; the only state kept is the shift
@@ -27,7 +27,7 @@ signals:
     void CommandKeyPushed(kalvio::TCommandKey key);
 
 private:
-    void Press(const TNumericKeySpec& spec);
+    void Press(const TNumericKeyEntry& entry);
 
     bool FIsPushShiftBtn = false;
 };

@@ -9,7 +9,7 @@ constexpr const char* Operator = "CalcBtn2Style";
 constexpr const char* Clear = "AcBtnStyle";
 
 // The operator keys send the sign keys: they insert the same text as ekAdd / ekSub.
-constexpr TNumericKeySpec Keys[] = {
+constexpr TNumericKeyEntry Keys[] = {
     {"Digit0Btn", u"0", 4, 1, 1, Digit, 20, npKey, ek0, ckEnter},
     {"Digit1Btn", u"1", 3, 1, 1, Digit, 20, npKey, ek1, ckEnter},
     {"Digit2Btn", u"2", 3, 2, 1, Digit, 20, npKey, ek2, ckEnter},
@@ -33,7 +33,7 @@ constexpr TNumericKeySpec Keys[] = {
 
 } // namespace
 
-std::span<const TNumericKeySpec> NumericKeyTable() {
+std::span<const TNumericKeyEntry> NumericKeyTable() {
     return Keys;
 }
 

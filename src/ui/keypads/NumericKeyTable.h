@@ -15,7 +15,7 @@ enum TNumericKeyPress : std::uint8_t {
     npAns,      // PushKey(ekAns), or ekPreAns while the shift latch is on
 };
 
-struct TNumericKeySpec {
+struct TNumericKeyEntry {
     const char* Name;
     const char16_t* Caption;
     int Row;
@@ -29,6 +29,6 @@ struct TNumericKeySpec {
 };
 
 // The nineteen keys of the numeric keypad, in their declared order.
-std::span<const TNumericKeySpec> NumericKeyTable();
+std::span<const TNumericKeyEntry> NumericKeyTable();
 
 } // namespace kalvio

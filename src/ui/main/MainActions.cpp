@@ -4,7 +4,7 @@ namespace kalvio {
 
 namespace {
 
-constexpr TActionSpec Actions[] = {
+constexpr TActionEntry Actions[] = {
     {"MAction", u"M", "", false, 0},
     {"MPlusAction", u"M+", "Ctrl+M", false, 0},
     {"MMinusAction", u"M-", "Shift+Ctrl+M", false, 0},
@@ -76,7 +76,7 @@ constexpr const char* MainMenu[] = {
 
 } // namespace
 
-std::span<const TActionSpec> MainActionTable() {
+std::span<const TActionEntry> MainActionTable() {
     return Actions;
 }
 

@@ -6,7 +6,7 @@ namespace kalvio {
 
 // One user command of the main window: its name, caption, keyboard shortcut (empty for none)
 // and whether it carries a check mark. Fix and Sci actions carry their digit count as tag.
-struct TActionSpec {
+struct TActionEntry {
     const char* Name;
     const char16_t* Caption;
     const char* Shortcut;
@@ -15,7 +15,7 @@ struct TActionSpec {
 };
 
 // Every action of the main window: top bar, pop-up menus, main menu and the hidden ones.
-std::span<const TActionSpec> MainActionTable();
+std::span<const TActionEntry> MainActionTable();
 
 // The main menu in its order; nullptr marks a separator.
 std::span<const char* const> MainMenuLayout();

@@ -156,13 +156,13 @@ void TMainForm::CreateKeypads() {
 }
 
 void TMainForm::CreateActions() {
-    for (const TActionSpec& spec : MainActionTable()) {
-        auto* action = new QAction(QString::fromUtf16(spec.Caption), this);
-        action->setObjectName(QString::fromLatin1(spec.Name));
-        action->setCheckable(spec.IsCheckable);
-        action->setData(spec.Tag);
-        if (spec.Shortcut[0] != '\0') {
-            action->setShortcut(QKeySequence(QString::fromLatin1(spec.Shortcut)));
+    for (const TActionEntry& entry : MainActionTable()) {
+        auto* action = new QAction(QString::fromUtf16(entry.Caption), this);
+        action->setObjectName(QString::fromLatin1(entry.Name));
+        action->setCheckable(entry.IsCheckable);
+        action->setData(entry.Tag);
+        if (entry.Shortcut[0] != '\0') {
+            action->setShortcut(QKeySequence(QString::fromLatin1(entry.Shortcut)));
         }
         // Added to the window so that the shortcuts work whether or not a menu shows them.
         addAction(action);
@@ -184,13 +184,13 @@ void TMainForm::ConnectActions() {
     on("RadAction", [this] { FCalculator.AngleActionExecute(atRad); });
     on("GradAction", [this] { FCalculator.AngleActionExecute(atGrad); });
     on("NormalAction", [this] { FCalculator.NormalActionExecute(); });
-    for (const TActionSpec& spec : MainActionTable()) {
-        const QString name = QString::fromLatin1(spec.Name);
-        const int tag = spec.Tag;
+    for (const TActionEntry& entry : MainActionTable()) {
+        const QString name = QString::fromLatin1(entry.Name);
+        const int tag = entry.Tag;
         if (name.startsWith(QLatin1String("Fix"))) {
-            on(spec.Name, [this, tag] { FCalculator.FixActionExecute(tag); });
+            on(entry.Name, [this, tag] { FCalculator.FixActionExecute(tag); });
         } else if (name.startsWith(QLatin1String("Sci"))) {
-            on(spec.Name, [this, tag] { FCalculator.SciActionExecute(tag); });
+            on(entry.Name, [this, tag] { FCalculator.SciActionExecute(tag); });
         }
     }
     on("DigitGroupingSeparatorAction",
