@@ -1,7 +1,7 @@
 #include "cli/CliRunner.h"
 
 #include "calculator/CalculatorSession.h"
-#include "cli/Utf8Text.h"
+#include "engine/Utf8Text.h"
 
 #include <exception>
 #include <istream>

@@ -1,6 +1,7 @@
 #include "state/IniFile.h"
 
 #include "engine/DoubleText.h"
+#include "engine/Utf8Text.h"
 
 #include <algorithm>
 #include <array>
@@ -30,7 +31,6 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view LineEnd = "\r\n";
-constexpr char16_t ReplacementCharacter = u'\uFFFD';
 
 // Blanks and control characters around keys and values are not part of them.
 bool IsBlank(char16_t c) {
@@ -49,126 +49,6 @@ std::u16string_view Trim(std::u16string_view text) {
 
 char16_t FoldCase(char16_t c) {
     return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-void AppendCodePoint(std::u16string& text, char32_t codePoint) {
-    if (codePoint < 0x10000) {
-        text.push_back(static_cast<char16_t>(codePoint));
-    } else {
-        codePoint -= 0x10000;
-        text.push_back(static_cast<char16_t>(0xD800 + (codePoint >> 10)));
-        text.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
-    }
-}
-
-bool IsContinuationByte(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// Decodes one sequence at bytes[index]; returns its length, or 0 when it is not valid UTF-8
-// (overlong forms and surrogates included).
-std::size_t DecodeSequence(std::string_view bytes, std::size_t index, char32_t& codePoint) {
-    const auto lead = static_cast<unsigned char>(bytes[index]);
-    std::size_t length = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        codePoint = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        codePoint = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        codePoint = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        return 0;
-    }
-    if (bytes.size() - index < length) {
-        return 0;
-    }
-    for (std::size_t offset = 1; offset < length; ++offset) {
-        const auto byte = static_cast<unsigned char>(bytes[index + offset]);
-        if (!IsContinuationByte(byte)) {
-            return 0;
-        }
-        codePoint = (codePoint << 6) | (byte & 0x3F);
-    }
-    const bool isSurrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
-    if (codePoint < minimum || codePoint > 0x10FFFF || isSurrogate) {
-        return 0;
-    }
-    return length;
-}
-
-// Invalid bytes become U+FFFD each; the result says whether all bytes were valid.
-bool DecodeUtf8(std::string_view bytes, std::u16string& text) {
-    bool isValid = true;
-    text.reserve(bytes.size());
-    std::size_t index = 0;
-    while (index < bytes.size()) {
-        const auto nonAscii = std::find_if(bytes.begin() + index, bytes.end(), [](char byte) {
-            return static_cast<unsigned char>(byte) >= 0x80;
-        });
-        text.append(bytes.begin() + index, nonAscii);
-        index = static_cast<std::size_t>(nonAscii - bytes.begin());
-        if (index == bytes.size()) {
-            break;
-        }
-        char32_t codePoint = 0;
-        const std::size_t length = DecodeSequence(bytes, index, codePoint);
-        if (length == 0) {
-            text.push_back(ReplacementCharacter);
-            isValid = false;
-            ++index;
-        } else {
-            AppendCodePoint(text, codePoint);
-            index += length;
-        }
-    }
-    return isValid;
-}
-
-void AppendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out.push_back(static_cast<char>(codePoint));
-    } else if (codePoint < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    } else if (codePoint < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    }
-}
-
-bool IsHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
-// A lone surrogate cannot be encoded and is written as U+FFFD.
-void AppendUtf8(std::string& out, std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            AppendUtf8(out, 0x10000 + ((char32_t{c} - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-            ++i;
-        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
-            AppendUtf8(out, ReplacementCharacter);
-        } else {
-            AppendUtf8(out, c);
-        }
-    }
 }
 
 // The ASCII form of a number text; nullopt when it holds anything else.
@@ -451,7 +331,7 @@ TIniFile TIniFile::Parse(std::string_view bytes) {
     }
     TIniFile file;
     std::u16string text;
-    file.FIsDamaged = !DecodeUtf8(bytes, text) || bytes.find('\0') != std::string_view::npos;
+    file.FIsDamaged = !AppendUtf16(text, bytes) || bytes.find('\0') != std::string_view::npos;
     // A NUL is damage the backup keeps; in any line it becomes a blank, as in a written value,
     // so that the file saved from this one is clean.
     std::replace(text.begin(), text.end(), u'\0', u' ');

@@ -1,6 +1,7 @@
-#include "cli/Utf8Text.h"
+#include "engine/Utf8Text.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace kalvio {
 namespace {
@@ -20,6 +21,26 @@ TEST(Utf8Text, MalformedInputBecomesReplacementCharacters) {
     EXPECT_EQ(Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");           // overlong
     EXPECT_EQ(Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD"); // surrogate
     EXPECT_EQ(Utf16ToUtf8(u"x\xD800y"), "x\xEF\xBF\xBDy");
+}
+
+TEST(Utf8Text, AppendingTellsWhetherEveryByteWasValid) {
+    const struct {
+        std::string Bytes;
+        bool IsValid;
+    } cases[] = {
+        {"", true},
+        {"plain", true},
+        {"\xE9\x96\xA2\xE6\x95\xB0", true},
+        {"\xEF\xBF\xBD", true}, // U+FFFD itself, written out
+        {"a\xFF", false},
+        {"\xE5\xA4", false},
+        {"\xC0\xAF", false},
+    };
+    for (const auto& testCase : cases) {
+        std::u16string text = u"kept";
+        EXPECT_EQ(AppendUtf16(text, testCase.Bytes), testCase.IsValid) << testCase.Bytes;
+        EXPECT_EQ(text, u"kept" + Utf8ToUtf16(testCase.Bytes)) << testCase.Bytes;
+    }
 }
 
 } // namespace

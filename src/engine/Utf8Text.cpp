@@ -1,4 +1,4 @@
-#include "cli/Utf8Text.h"
+#include "engine/Utf8Text.h"
 
 #include <cstdint>
 
@@ -79,28 +79,38 @@ void AppendCodePoint(std::string& out, char32_t codePoint) {
 
 } // namespace
 
-std::u16string Utf8ToUtf16(std::string_view text) {
-    std::u16string result(text.size(), u'\0');
-    std::size_t length = 0;
+bool AppendUtf16(std::u16string& out, std::string_view text) {
+    bool isValid = true;
+    const std::size_t start = out.size();
+    // Never longer than the UTF-8 text: a four-byte sequence gives two units.
+    out.resize(start + text.size());
+    std::size_t length = start;
     std::size_t index = 0;
     while (index < text.size()) {
         const auto byte = static_cast<unsigned char>(text[index]);
         if (byte < 0x80) {
-            result[length++] = byte;
+            out[length++] = byte;
             ++index;
             continue;
         }
+        const std::size_t sequenceStart = index;
         const char32_t codePoint = DecodeUtf8(text, index);
-        // Never longer than the UTF-8 text: a four-byte sequence gives two units.
+        isValid = isValid && !(codePoint == ReplacementCharacter && index == sequenceStart + 1);
         if (codePoint < 0x10000) {
-            result[length++] = static_cast<char16_t>(codePoint);
+            out[length++] = static_cast<char16_t>(codePoint);
         } else {
             const char32_t offset = codePoint - 0x10000;
-            result[length++] = static_cast<char16_t>(0xD800 + (offset >> 10));
-            result[length++] = static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
+            out[length++] = static_cast<char16_t>(0xD800 + (offset >> 10));
+            out[length++] = static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
         }
     }
-    result.resize(length);
+    out.resize(length);
+    return isValid;
+}
+
+std::u16string Utf8ToUtf16(std::string_view text) {
+    std::u16string result;
+    AppendUtf16(result, text);
     return result;
 }
 
