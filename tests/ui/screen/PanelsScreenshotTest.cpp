@@ -1,4 +1,4 @@
-#include "XvfbServer.h"
+#include "XvfbWindow.h"
 #include "ui/dialogs/AboutWin.h"
 #include "ui/dialogs/DialogActions.h"
 #include "ui/dialogs/PhysicalConstantsWin.h"
@@ -56,21 +56,11 @@ void Calculate(TMainForm& window, const QString& text) {
 }
 
 TEST(PanelsUnderXvfb, PanelsAndDialogsShowTheirDesignedLayout) {
-    TXvfbServer server("1280x800");
-    if (server.Display().empty()) {
+    TXvfbWindow screen("1280x800");
+    if (!screen.IsAvailable()) {
         GTEST_SKIP() << "Xvfb is not available";
     }
-    setenv("DISPLAY", server.Display().c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    int argc = 1;
-    char name[] = "kalvio_ui_screen_tests";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    QTemporaryDir folder;
-    TMainForm window(std::filesystem::path(folder.filePath("Kalvio.ini").toStdU16String()));
-    window.FormShow();
-    window.move(20, 20);
-    window.show();
+    TMainForm& window = screen.Show(QPoint(20, 20));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
     window.Calculator().RegisterConstant(u"c", u"299792458", u"真空の光速度");

@@ -1,4 +1,4 @@
-#include "XvfbServer.h"
+#include "XvfbWindow.h"
 #include "ui/main/MainWin.h"
 
 #include <QApplication>
@@ -28,21 +28,11 @@ int DistinctColours(const QImage& image) {
 }
 
 TEST(WindowUnderXvfb, ScreenshotShowsTheWindow) {
-    TXvfbServer server("800x600");
-    if (server.Display().empty()) {
+    TXvfbWindow screen("800x600");
+    if (!screen.IsAvailable()) {
         GTEST_SKIP() << "Xvfb is not available";
     }
-    setenv("DISPLAY", server.Display().c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "xcb", 1);
-    int argc = 1;
-    char name[] = "kalvio_ui_screen_tests";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-    QTemporaryDir folder;
-    TMainForm window(std::filesystem::path(folder.filePath("Kalvio.ini").toStdU16String()));
-    window.FormShow();
-    window.move(40, 40);
-    window.show();
+    TMainForm& window = screen.Show(QPoint(40, 40));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(200);
 
