@@ -23,28 +23,7 @@ TCalcResultViewerWidget::TCalcResultViewerWidget(QWidget* parent) : QWidget(pare
 }
 
 QString TCalcResultViewerWidget::ShownText() {
-    return QString::fromStdU16String(FViewer.DisplayText());
-}
-
-void TCalcResultViewerWidget::ShowValue(double value, const TBcd& bcdValue) {
-    FViewer.SetBcdValue(bcdValue);
-    FViewer.SetValue(value);
-    update();
-}
-
-void TCalcResultViewerWidget::ShowError(const std::u16string& message) {
-    FViewer.Error(message);
-    update();
-}
-
-void TCalcResultViewerWidget::ShowText(const std::u16string& text) {
-    FViewer.SetText(text);
-    update();
-}
-
-void TCalcResultViewerWidget::SetIsBigDecimal(bool isBigDecimal) {
-    FViewer.SetIsBigDecimal(isBigDecimal);
-    update();
+    return QString::fromStdU16String(Viewer().DisplayText());
 }
 
 QRect TCalcResultViewerWidget::TextRect() const {
