@@ -13,16 +13,7 @@ set -eu
 cd "$(dirname "$0")/.."
 count=${1:-20000}
 
-missing=""
-command -v bc >/dev/null 2>&1 || missing="$missing bc"
-command -v qalc >/dev/null 2>&1 || missing="$missing qalc"
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    SUDO=""
-    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-    $SUDO apt-get update
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
-fi
+./scripts/install-deps.sh bc qalc
 
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)" --target kalvio-cli >/dev/null

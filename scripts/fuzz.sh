@@ -13,21 +13,8 @@ target=${1:-all}
 seconds=${2:-60}
 nice_level=${FUZZ_NICE:-19}
 
-CLANG=""
-for candidate in clang-14 clang; do
-    if command -v "$candidate" >/dev/null 2>&1; then
-        CLANG=$candidate
-        break
-    fi
-done
-if [ -z "$CLANG" ] || ! dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "install ok installed"; then
-    echo "Installing clang and its fuzzing runtime"
-    SUDO=""
-    [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-    $SUDO apt-get update
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends clang-14 libclang-rt-14-dev
-    CLANG=clang-14
-fi
+./scripts/install-deps.sh clang-14 libclang-rt-14-dev
+CLANG=clang-14
 CLANGXX=$(echo "$CLANG" | sed 's/^clang/clang++/')
 
 ./scripts/install-deps.sh
